@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Kelvane needs to build, run and test.
+# Only missing packages are installed; the package lists are refreshed first
+# when anything is missing, so a fresh machine works and a ready one is quick.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build make g++ pkg-config
+  qt6-base-dev libqcustomplot-dev libqcustomplot2.1-qt6
+  libfparser-dev libtnt-dev libjama-dev libjpeg-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev
+  fonts-liberation fontconfig
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages and not root: run this script as root." >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
