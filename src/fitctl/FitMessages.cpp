@@ -76,3 +76,26 @@ FitMessage unsupportedWithXYErrorsRefusal(FitType type) {
                 "has not yet been implemented.",
                 "Error");
 }
+
+std::optional<FitMessage> fitStatusMessage(FitStatus status) {
+    switch (status) {
+    case FIT_ZERO_ERROR_BAR:
+        return stop("Error bars must be Non-Zero.", "Error");
+    case FIT_SINGULAR_MATRIX:
+        return stop("Non-Invertable matrix. No solution.", "Error");
+    case FIT_ZERO_VARIANCE:
+        return FitMessage{"You have Zero Error Bars.", "This is Odd!", MessageIcon::Information,
+                          MessageButtons::Ok};
+    case FIT_TOO_FEW_POINTS:
+        return FitMessage{"Not enough data for polynomial fit of this order.", "Opps!",
+                          MessageIcon::Information, MessageButtons::Ok};
+    case FIT_SAME_X:
+        return stop("Cannot fit: all X values are the same.", "Error");
+    case FIT_SAME_Y:
+        return stop("Cannot fit: all Y values are the same.", "Error");
+    case FIT_OK:
+    case FIT_DIVERGED:
+        break;
+    }
+    return std::nullopt;
+}

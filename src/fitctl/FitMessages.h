@@ -1,7 +1,10 @@
 #pragma once
 
+#include "fit/Linefit.h"
 #include "fitctl/FitConfig.h"
 #include "fitctl/FitMessage.h"
+
+#include <optional>
 
 // The messages of the fit configuration commands and the fit request, with
 // their exact wording (the misspellings are the program's own and users know
@@ -26,3 +29,7 @@ FitMessage logOfNegativeRefusal();
 FitMessage tooFewPointsRefusal(bool selectionInUse);
 // The fit-type refusal for X and Y error bars (through the origin or polynomial).
 FitMessage unsupportedWithXYErrorsRefusal(FitType type);
+
+// The message for a fit that did not succeed; nullopt for success and for a
+// divergence, which the fit has already told its host about.
+std::optional<FitMessage> fitStatusMessage(FitStatus status);

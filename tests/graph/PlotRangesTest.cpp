@@ -1,6 +1,8 @@
 #include "graph/PlotRanges.h"
 #include "common/KelvaneError.h"
 
+#include "../support/TableFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,16 +18,6 @@ PlotSettings chart(GraphType graph = GraphType::Linear) {
     s.chartWidth = 725;
     s.chartHeight = 400;
     return s;
-}
-
-DataTable tableWith(const std::vector<std::vector<std::string>>& rows) {
-    DataTable t;
-    while (t.columnCount() - 1 < static_cast<int>(rows.front().size()))
-        t.addColumn("C" + std::to_string(t.columnCount()));
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            t.setCellText(static_cast<int>(c) + 1, static_cast<int>(r) + 1, rows[r][c]);
-    return t;
 }
 
 TEST(PlotRanges, FewerThanTwoPlottedRowsLeaveEverythingAsItIs) {
