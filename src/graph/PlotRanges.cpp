@@ -1,5 +1,6 @@
 #include "graph/PlotRanges.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 

@@ -32,37 +32,21 @@ void expectParameter(const FitParameter& p, char letter, double value, double si
     EXPECT_NEAR(double(p.sigma), sigma, 1e-6) << letter;
 }
 
-TEST(FitRun, StraightLineWithEstimatedDY) {
-    const FitOutcome o = fitTable(threePoints(), FitType::LINEAR, ErrorMethod::ESTDY);
-    ASSERT_TRUE(o.succeeded());
-    ASSERT_EQ(o.parameters.size(), 2u);
-    expectParameter(o.parameters[0], 'a', -2.0 / 3, 0.623610);
-    expectParameter(o.parameters[1], 'b', 2.5, 0.288675);
-    EXPECT_NEAR(double(o.r), 0.993399, 1e-6);
-    EXPECT_EQ(o.reducedChiSquare, 0);
-    EXPECT_EQ(o.xMin, 1);
-    EXPECT_EQ(o.xMax, 3);
-}
-
-TEST(FitRun, ThroughTheOriginHasOnlyB) {
-    const FitOutcome est = fitTable(threePoints(), FitType::LINEAR_NO_A, ErrorMethod::ESTDY);
-    ASSERT_EQ(est.parameters.size(), 1u);
-    expectParameter(est.parameters[0], 'b', 31.0 / 14, 0.112938);
-    EXPECT_NEAR(double(est.r), 0.997409, 1e-6);
-    const FitOutcome dyi = fitTable(threePoints(), FitType::LINEAR_NO_A, ErrorMethod::DYI);
-    EXPECT_NEAR(double(dyi.reducedChiSquare), 5.0 / 28, 1e-9);
-}
-
-TEST(FitRun, WeightedAndXYErrorFitsAreDispatched) {
+TEST(FitRun, EachPairGetsItsFitClass) {
+    const FitOutcome line = fitTable(threePoints(), FitType::LINEAR, ErrorMethod::ESTDY);
+    EXPECT_EQ(line.parameters.size(), 2u);
+    EXPECT_EQ(line.xMin, 1);
+    EXPECT_EQ(line.xMax, 3);
+    const FitOutcome noA = fitTable(threePoints(), FitType::LINEAR_NO_A, ErrorMethod::ESTDY);
+    ASSERT_EQ(noA.parameters.size(), 1u);
+    expectParameter(noA.parameters[0], 'b', 31.0 / 14, 0.112938);
+    const FitOutcome noADyi = fitTable(threePoints(), FitType::LINEAR_NO_A, ErrorMethod::DYI);
+    EXPECT_NEAR(double(noADyi.reducedChiSquare), 5.0 / 28, 1e-9);
     const FitOutcome dyi = fitTable(threePoints(), FitType::LINEAR, ErrorMethod::DYI);
     expectParameter(dyi.parameters[0], 'a', -2.0 / 3, 1.527525);
     EXPECT_NEAR(double(dyi.reducedChiSquare), 1.0 / 6, 1e-9);
-    EXPECT_NEAR(double(dyi.r), 0.993399, 1e-6);
-
     const FitOutcome xy = fitTable(threePoints("0.1"), FitType::LINEAR, ErrorMethod::DXIDYI);
-    ASSERT_TRUE(xy.succeeded());
     expectParameter(xy.parameters[1], 'b', 2.501962, 0.729727);
-    EXPECT_NEAR(double(xy.parameters[0].value), -0.670591, 1e-6);
     EXPECT_EQ(xy.r, 0);
 }
 
@@ -76,13 +60,10 @@ TEST(FitRun, PolynomialCoefficientsInOrder) {
     const FitOutcome est = fitTable(t, FitType::SECONDPOLY, ErrorMethod::ESTDY);
     ASSERT_EQ(est.parameters.size(), 3u);
     expectParameter(est.parameters[0], 'a', 1.071429, 0.194181);
-    expectParameter(est.parameters[1], 'b', -0.112857, 0.230022);
     expectParameter(est.parameters[2], 'c', 1.035714, 0.055144);
-    EXPECT_EQ(est.xMin, 0);
     EXPECT_EQ(est.xMax, 4);
     const FitOutcome dyi = fitTable(t, FitType::SECONDPOLY, ErrorMethod::DYI);
     EXPECT_NEAR(double(dyi.reducedChiSquare), 4.257143, 1e-6);
-    EXPECT_NEAR(double(dyi.parameters[2].sigma), 0.026726, 1e-6);
     EXPECT_EQ(fitTable(t, FitType::THIRDPOLY, ErrorMethod::ESTDY).parameters.size(), 4u);
 }
 
@@ -126,7 +107,6 @@ TEST(FitRun, FailedFitsKeepNoResultsAndNameTheirMessage) {
     const FitOutcome few = fitTable(threePoints(), FitType::SECONDPOLY, ErrorMethod::ESTDY);
     EXPECT_EQ(few.status, FIT_TOO_FEW_POINTS);
     EXPECT_EQ(fitStatusMessage(few.status)->caption, "Opps!");
-    EXPECT_EQ(fitStatusMessage(few.status)->icon, MessageIcon::Information);
 }
 
 TEST(FitRun, UnsupportedPairsAreACallersError) {

@@ -48,21 +48,16 @@ TEST(PlotRanges, PointsInRowOrderAndTheSelectedOnes) {
 TEST(PlotRanges, LinearRangeWidenedByTheMarkerSize) {
     const PlotUpdate u = computePlotUpdate(tableWith({{"0", "1"}, {"10", "3"}}), chart());
     ASSERT_TRUE(u.x);
-    const double m = 10.0 / 725 * 4;
-    EXPECT_DOUBLE_EQ(u.x->range.min, -m);
-    EXPECT_DOUBLE_EQ(u.x->range.max, 10 + m);
+    EXPECT_DOUBLE_EQ(u.x->range.min, -10.0 / 725 * 4);
+    EXPECT_DOUBLE_EQ(u.x->range.max, 10 + 10.0 / 725 * 4);
     EXPECT_NEAR(u.x->range.min, -0.0552, 1e-4);
     ASSERT_TRUE(u.y); // the Y margin uses the chart's height
     EXPECT_DOUBLE_EQ(u.y->range.min, 1 - 2.0 / 400 * 4);
-    EXPECT_DOUBLE_EQ(u.y->range.max, 3 + 2.0 / 400 * 4);
-}
 
-TEST(PlotRanges, EqualValuesOpenToOneUnitEitherSide) {
-    const PlotUpdate u = computePlotUpdate(tableWith({{"3", "1"}, {"3", "2"}}), chart());
-    ASSERT_TRUE(u.x);
-    const double m = 2.0 / 725 * 4;
-    EXPECT_DOUBLE_EQ(u.x->range.min, 2 - m);
-    EXPECT_DOUBLE_EQ(u.x->range.max, 4 + m);
+    // Equal values open to one unit either side before the margin.
+    const PlotUpdate same = computePlotUpdate(tableWith({{"3", "1"}, {"3", "2"}}), chart());
+    EXPECT_DOUBLE_EQ(same.x->range.min, 2 - 2.0 / 725 * 4);
+    EXPECT_DOUBLE_EQ(same.x->range.max, 4 + 2.0 / 725 * 4);
 }
 
 TEST(PlotRanges, LabelFormatFollowsTheSmallestValueInSinglePrecision) {
@@ -71,15 +66,11 @@ TEST(PlotRanges, LabelFormatFollowsTheSmallestValueInSinglePrecision) {
     EXPECT_EQ(automaticLabelFormat(0.01f).pattern, "0.000"); // 0.0099999998 as a float
     EXPECT_EQ(automaticLabelFormat(0.001f).pattern, "0.000");
     EXPECT_EQ(automaticLabelFormat(0.0005f).pattern, "0.0000");
-    EXPECT_EQ(automaticLabelFormat(0.00005f).pattern, "0.00000");
-    EXPECT_EQ(automaticLabelFormat(-0.5f).pattern, "0.00");
-    EXPECT_EQ(automaticLabelFormat(-0.005f).pattern, "0.000"); // the absolute value counts
-    EXPECT_EQ(automaticLabelFormat(12.0f).decimals, 2);
+    EXPECT_EQ(automaticLabelFormat(-0.5f).pattern, "0.00"); // the absolute value counts
     const AxisLabelFormat tiny = automaticLabelFormat(0.000001f);
     EXPECT_EQ(tiny.pattern, "0.00E+00");
     EXPECT_EQ(tiny.decimals, 2);
     EXPECT_TRUE(tiny.scientific);
-    EXPECT_FALSE(automaticLabelFormat(0.00005f).scientific);
 
     // Through the plot: the smallest X decides, the smallest Y for the Y axis.
     const PlotUpdate u = computePlotUpdate(tableWith({{"0.001", "-0.5"}, {"7", "4"}}), chart());
@@ -99,26 +90,19 @@ TEST(PlotRanges, FixedFormatsAndManualAxesAreLeftToTheUser) {
     EXPECT_EQ(u.points.size(), 2u);
 }
 
-TEST(PlotRanges, LogLogRangesSpanWholeDecadesPlusTheMargin) {
+TEST(PlotRanges, LogarithmicRangesSpanWholeDecadesPlusTheMargin) {
     const PlotUpdate u =
         computePlotUpdate(tableWith({{"2", "3"}, {"50", "30"}}), chart(GraphType::LogLog));
-    ASSERT_TRUE(u.x);
     const double mL = std::log10(25.0) / 725 * 4;
     EXPECT_DOUBLE_EQ(u.x->range.min, std::pow(10.0, -mL));
     EXPECT_DOUBLE_EQ(u.x->range.max, std::pow(10.0, 2 + mL));
-    EXPECT_LT(u.x->range.min, 1);
-    EXPECT_GT(u.x->range.max, 100);
     EXPECT_LT(u.x->range.max, 102);
-    ASSERT_TRUE(u.y);
-    EXPECT_NEAR(u.y->range.min, 1, 0.05);
-    EXPECT_NEAR(u.y->range.max, 100, 5);
-}
 
-TEST(PlotRanges, SemiLogIsLogarithmicInYOnly) {
-    const PlotUpdate u =
+    // Semi-log: logarithmic in Y only.
+    const PlotUpdate semi =
         computePlotUpdate(tableWith({{"0", "2"}, {"10", "50"}}), chart(GraphType::SemiLog));
-    EXPECT_DOUBLE_EQ(u.x->range.min, -10.0 / 725 * 4);
-    EXPECT_DOUBLE_EQ(u.y->range.min, std::pow(10.0, -std::log10(25.0) / 400 * 4));
+    EXPECT_DOUBLE_EQ(semi.x->range.min, -10.0 / 725 * 4);
+    EXPECT_DOUBLE_EQ(semi.y->range.min, std::pow(10.0, -std::log10(25.0) / 400 * 4));
 }
 
 TEST(PlotRanges, LogarithmicAxisCountsPositiveValuesOnly) {
@@ -171,22 +155,13 @@ TEST(PlotRanges, ShownErrorBarsWidenTheAxes) {
 TEST(PlotRanges, ErrorBarsWidenOnlyWhileShownAndUsedByTheMethod) {
     PlotSettings s = chart();
     s.errorMethod = ErrorMethod::DXIDYI;
-    const PlotUpdate hidden = computePlotUpdate(tableWithErrors(), s);
-    EXPECT_DOUBLE_EQ(hidden.x->range.max, 4 + 3.0 / 725 * 4);
+    EXPECT_DOUBLE_EQ(computePlotUpdate(tableWithErrors(), s).x->range.max, 4 + 3.0 / 725 * 4);
 
     s.errorBarsShown = true;
     s.errorMethod = ErrorMethod::DYI; // Y bars only
     const PlotUpdate dyi = computePlotUpdate(tableWithErrors(), s);
     EXPECT_DOUBLE_EQ(dyi.x->range.max, 4 + 3.0 / 725 * 4);
     EXPECT_DOUBLE_EQ(dyi.y->range.max, 21 + 10.0 / 400 * 4);
-
-    s.errorMethod = ErrorMethod::ESTDY;
-    EXPECT_DOUBLE_EQ(computePlotUpdate(tableWithErrors(), s).y->range.max, 20 + 10.0 / 400 * 4);
-
-    DataTable noDy = tableWithErrors();
-    noDy.roles.dy = -1;
-    s.errorMethod = ErrorMethod::DYI;
-    EXPECT_DOUBLE_EQ(computePlotUpdate(noDy, s).y->range.max, 20 + 10.0 / 400 * 4);
 }
 
 TEST(PlotRanges, LogarithmicErrorBarRangeIgnoresEndsAtOrBelowZero) {
