@@ -19,11 +19,17 @@ Matrix fromRows(std::initializer_list<std::initializer_list<long double>> rows) 
     return N;
 }
 
-void expectProductIsIdentity(const Matrix& N, const Matrix& inverse) {
-    for (int r = 0; r < N.dim1(); ++r) {
-        for (int c = 0; c < N.dim2(); ++c) {
+// The largest elements sit off the diagonal and the matrix is not symmetric,
+// so the steps exchange rows and columns, and undoing them in the wrong order
+// or with the wrong sign shows in the product.
+TEST(GaussJordan, InvertsAMatrixThatNeedsRowAndColumnExchanges) {
+    const Matrix N = fromRows({{1, 2, 9, 0}, {3, 0, 1, 8}, {7, 1, 2, 1}, {0, 6, 1, 2}});
+    Matrix inverse = N.copy();
+    ASSERT_TRUE(invertInPlace(inverse, 0));
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 4; ++c) {
             long double sum = 0;
-            for (int k = 0; k < N.dim2(); ++k) {
+            for (int k = 0; k < 4; ++k) {
                 sum += N[r][k] * inverse[k][c];
             }
             EXPECT_NEAR(static_cast<double>(sum), r == c ? 1.0 : 0.0, 1e-15) << r << "," << c;
@@ -31,24 +37,10 @@ void expectProductIsIdentity(const Matrix& N, const Matrix& inverse) {
     }
 }
 
-// The largest elements sit off the diagonal and the matrix is not symmetric,
-// so every step exchanges rows and columns, and undoing them in the wrong
-// order or with the wrong sign shows in the product.
-TEST(GaussJordan, InvertsAMatrixThatNeedsRowAndColumnExchanges) {
-    const Matrix N = fromRows({{1, 2, 9, 0}, {3, 0, 1, 8}, {7, 1, 2, 1}, {0, 6, 1, 2}});
-    Matrix inverse = N.copy();
-    ASSERT_TRUE(invertInPlace(inverse, 0));
-    expectProductIsIdentity(N, inverse);
-}
-
-TEST(GaussJordan, RefusesAZeroPivot) {
+TEST(GaussJordan, RefusesAZeroPivotOrOneWithinTheTolerance) {
     Matrix dependent = fromRows({{1, 2, 3}, {2, 4, 6}, {1, 0, 1}});
     EXPECT_FALSE(invertInPlace(dependent, 0));
-    Matrix zero = fromRows({{0, 0}, {0, 0}});
-    EXPECT_FALSE(invertInPlace(zero, 0));
-}
 
-TEST(GaussJordan, APivotWithinTheToleranceCountsAsZero) {
     const Matrix nearlySingular = fromRows({{1, 1}, {1, 1 + 1e-12L}});
     Matrix strict = nearlySingular.copy();
     EXPECT_FALSE(invertInPlace(strict, 1e-11L));

@@ -1,11 +1,7 @@
-#include "OneBased.h"
+#include "FitTestSupport.h"
 
 #include "fit/Dyipolyfit.h"
 #include "fit/Stdpolyfit.h"
-
-#include <gtest/gtest.h>
-
-#include <vector>
 
 namespace {
 
@@ -16,46 +12,44 @@ std::vector<long double> constant(int n, long double value) {
     return std::vector<long double>(n + 1, value);
 }
 
-void expectQuadraticCoefficients(const PolyFit& fit) {
-    EXPECT_NEAR(fit.GetCoefficient(1), 1.071429, PRINTED);
-    EXPECT_NEAR(fit.GetCoefficient(2), -0.112857, PRINTED);
-    EXPECT_NEAR(fit.GetCoefficient(3), 1.035714, PRINTED);
-    EXPECT_EQ(fit.GetCoefficient(4), 0);
+// Coefficients (and uncertainties, when given) k = 1, 2, ...; every row
+// above them reads 0.
+void expectCoefficients(const PolyFit& fit, std::vector<long double> values,
+                        std::vector<long double> sigmas = {}, double tolerance = PRINTED) {
+    for (int k = 1; k <= 6; ++k) {
+        const std::size_t row = k - 1;
+        EXPECT_NEAR(fit.GetCoefficient(k), row < values.size() ? values[row] : 0, tolerance) << k;
+        if (!sigmas.empty() || row >= values.size()) {
+            EXPECT_NEAR(fit.GetCoefficientSigma(k), row < sigmas.size() ? sigmas[row] : 0,
+                        tolerance)
+                << k;
+        }
+    }
 }
+
+const std::vector<long double> QUADRATIC = {1.071429, -0.112857, 1.035714};
 
 TEST(StdPolyFit, QuadraticGivesTheWorkedResults) {
     StdPolyFit fit(5, 2, X.data(), Y.data());
     ASSERT_EQ(fit.Fit(), FIT_OK);
-    expectQuadraticCoefficients(fit);
-    // From the scatter, s² = 0.042571.
-    EXPECT_NEAR(fit.GetCoefficientSigma(1), 0.194181, PRINTED);
-    EXPECT_NEAR(fit.GetCoefficientSigma(2), 0.230022, PRINTED);
-    EXPECT_NEAR(fit.GetCoefficientSigma(3), 0.055144, PRINTED);
-    EXPECT_EQ(fit.GetCoefficientSigma(4), 0);
+    // Uncertainties from the scatter, s² = 0.042571.
+    expectCoefficients(fit, QUADRATIC, {0.194181, 0.230022, 0.055144});
     EXPECT_EQ(fit.GetReducedChiSquare(), 0);
     EXPECT_EQ(fit.GetOrder(), 2);
 }
 
-TEST(DyiPolyFit, QuadraticGivesTheWorkedResults) {
+TEST(DyiPolyFit, QuadraticGivesTheWorkedResultsAndDoubledErrorBarsDoubleTheUncertainties) {
     const auto dy = constant(5, 0.1L);
     DyiPolyFit fit(5, 2, X.data(), Y.data(), dy.data());
     ASSERT_EQ(fit.Fit(), FIT_OK);
-    expectQuadraticCoefficients(fit);
-    EXPECT_NEAR(fit.GetCoefficientSigma(1), 0.094112, PRINTED);
-    EXPECT_NEAR(fit.GetCoefficientSigma(2), 0.111484, PRINTED);
-    EXPECT_NEAR(fit.GetCoefficientSigma(3), 0.026726, PRINTED);
+    expectCoefficients(fit, QUADRATIC, {0.094112, 0.111484, 0.026726});
     EXPECT_NEAR(fit.GetReducedChiSquare(), 4.257143, PRINTED);
-}
 
-TEST(DyiPolyFit, DoubledErrorBarsDoubleTheUncertaintiesOnly) {
-    const auto dy = constant(5, 0.2L);
-    DyiPolyFit fit(5, 2, X.data(), Y.data(), dy.data());
-    ASSERT_EQ(fit.Fit(), FIT_OK);
-    expectQuadraticCoefficients(fit);
-    EXPECT_NEAR(fit.GetCoefficientSigma(1), 2 * 0.094112, 2 * PRINTED);
-    EXPECT_NEAR(fit.GetCoefficientSigma(2), 2 * 0.111484, 2 * PRINTED);
-    EXPECT_NEAR(fit.GetCoefficientSigma(3), 2 * 0.026726, 2 * PRINTED);
-    EXPECT_NEAR(fit.GetReducedChiSquare(), 1.064286, PRINTED);
+    const auto doubled = constant(5, 0.2L);
+    DyiPolyFit wider(5, 2, X.data(), Y.data(), doubled.data());
+    ASSERT_EQ(wider.Fit(), FIT_OK);
+    expectCoefficients(wider, QUADRATIC, {2 * 0.094112, 2 * 0.111484, 2 * 0.026726}, 2 * PRINTED);
+    EXPECT_NEAR(wider.GetReducedChiSquare(), 1.064286, PRINTED);
 }
 
 TEST(PolyFits, CubicLeavesTheHigherCoefficientsZero) {
@@ -64,23 +58,13 @@ TEST(PolyFits, CubicLeavesTheHigherCoefficientsZero) {
     DyiPolyFit weighted(5, 3, X.data(), Y.data(), dy.data());
     ASSERT_EQ(fit.Fit(), FIT_OK);
     ASSERT_EQ(weighted.Fit(), FIT_OK);
-    for (const PolyFit* f :
-         {static_cast<const PolyFit*>(&fit), static_cast<const PolyFit*>(&weighted)}) {
-        EXPECT_NEAR(f->GetCoefficient(1), 1.031429, PRINTED);
-        EXPECT_NEAR(f->GetCoefficient(2), 0.173810, PRINTED);
-        EXPECT_NEAR(f->GetCoefficient(3), 0.835714, PRINTED);
-        EXPECT_NEAR(f->GetCoefficient(4), 0.033333, PRINTED);
-        EXPECT_EQ(f->GetCoefficient(5), 0);
-        EXPECT_EQ(f->GetCoefficient(6), 0);
-        EXPECT_EQ(f->GetCoefficientSigma(5), 0);
-        EXPECT_EQ(f->GetOrder(), 3);
-    }
+    expectCoefficients(fit, {1.031429, 0.173810, 0.835714, 0.033333});
+    expectCoefficients(weighted, {1.031429, 0.173810, 0.835714, 0.033333});
 }
 
 TEST(PolyFits, PointsOnAPolynomialGiveItsCoefficients) {
     // y = 2 - 3x + 0.5x² (- 0.25x³ for order 3), at X far from the origin.
-    const long double c[] = {2, -3, 0.5L, -0.25L};
-    const long double tolerance[] = {1e-6L, 1e-9L, 1e-11L, 1e-14L};
+    const std::vector<long double> c = {2, -3, 0.5L, -0.25L};
     for (const int order : {2, 3}) {
         std::vector<long double> x{0}, y{0};
         for (int i = 0; i < 12; ++i) {
@@ -92,22 +76,20 @@ TEST(PolyFits, PointsOnAPolynomialGiveItsCoefficients) {
             x.push_back(xi);
             y.push_back(yi);
         }
+        const std::vector<long double> expected(c.begin(), c.begin() + order + 1);
         const auto dy = constant(12, 1);
         DyiPolyFit weighted(12, order, x.data(), y.data(), dy.data());
         ASSERT_EQ(weighted.Fit(), FIT_OK);
+        expectCoefficients(weighted, expected, {}, 1e-6);
         EXPECT_LT(weighted.GetReducedChiSquare(), 1e-12);
+        // No scatter, up to rounding: FIT_ZERO_VARIANCE may come.
         StdPolyFit fit(12, order, x.data(), y.data());
-        fit.Fit(); // The scatter is zero up to rounding, so FIT_ZERO_VARIANCE is allowed.
-        for (const PolyFit* f :
-             {static_cast<const PolyFit*>(&fit), static_cast<const PolyFit*>(&weighted)}) {
-            for (int k = 0; k <= order; ++k) {
-                EXPECT_NEAR(f->GetCoefficient(k + 1), c[k], tolerance[k]) << order << " " << k;
-            }
-        }
+        fit.Fit();
+        expectCoefficients(fit, expected, {}, 1e-6);
     }
 }
 
-TEST(PolyFits, NeedMorePointsThanCoefficients) {
+TEST(PolyFits, NeedMorePointsThanCoefficientsAndTestZeroErrorBarsFirst) {
     const auto dy = constant(4, 1);
     StdPolyFit three(3, 2, X.data(), Y.data());
     DyiPolyFit threeWeighted(3, 2, X.data(), Y.data(), dy.data());
@@ -118,23 +100,19 @@ TEST(PolyFits, NeedMorePointsThanCoefficients) {
     DyiPolyFit fourWeighted(4, 2, X.data(), Y.data(), dy.data());
     EXPECT_EQ(four.Fit(), FIT_OK);
     EXPECT_EQ(fourWeighted.Fit(), FIT_OK);
+
+    const auto zeroDy = oneBased({1, 0, 1});
+    DyiPolyFit zeroError(3, 2, X.data(), Y.data(), zeroDy.data());
+    EXPECT_EQ(zeroError.Fit(), FIT_ZERO_ERROR_BAR);
+    expectCoefficients(zeroError, {}, {}, 0);
 }
 
-TEST(DyiPolyFit, AZeroErrorBarIsFoundBeforeThePointCount) {
-    const auto dy = oneBased({1, 0, 1});
-    DyiPolyFit fit(3, 2, X.data(), Y.data(), dy.data());
-    EXPECT_EQ(fit.Fit(), FIT_ZERO_ERROR_BAR);
-    EXPECT_EQ(fit.GetCoefficient(1), 0);
-    EXPECT_EQ(fit.GetReducedChiSquare(), 0);
-}
-
-TEST(StdPolyFit, AllYZeroHasZeroVariance) {
-    const auto zeros = constant(5, 0);
-    StdPolyFit fit(5, 2, X.data(), zeros.data());
-    EXPECT_EQ(fit.Fit(), FIT_ZERO_VARIANCE);
-    for (int k = 1; k <= 6; ++k) {
-        EXPECT_EQ(fit.GetCoefficient(k), 0);
-        EXPECT_EQ(fit.GetCoefficientSigma(k), 0);
+TEST(StdPolyFit, AllYZeroHasZeroVarianceEvenWithEqualX) {
+    for (const auto& x : {X, constant(5, 1)}) {
+        const auto zeros = constant(5, 0);
+        StdPolyFit fit(5, 2, x.data(), zeros.data());
+        EXPECT_EQ(fit.Fit(), FIT_ZERO_VARIANCE);
+        expectCoefficients(fit, {}, {}, 0);
     }
 }
 
@@ -153,28 +131,18 @@ TEST(PolyFits, EqualXMakeTheMatrixSingular) {
             DyiPolyFit weighted(n, 2, x.data(), y.data(), dy.data());
             EXPECT_EQ(fit.Fit(), FIT_SINGULAR_MATRIX) << value << " n=" << n;
             ASSERT_EQ(weighted.Fit(), FIT_SINGULAR_MATRIX) << value << " n=" << n;
-            for (int k = 1; k <= 3; ++k) {
-                EXPECT_EQ(weighted.GetCoefficient(k), 0);
-                EXPECT_EQ(weighted.GetCoefficientSigma(k), 0);
-            }
+            expectCoefficients(weighted, {}, {}, 0);
             EXPECT_EQ(weighted.GetReducedChiSquare(), 0);
         }
     }
 }
 
-TEST(StdPolyFit, EqualXWithAllYZeroHasZeroVariance) {
-    const auto x = constant(4, 1);
-    const auto zeros = constant(4, 0);
-    StdPolyFit fit(4, 2, x.data(), zeros.data());
-    EXPECT_EQ(fit.Fit(), FIT_ZERO_VARIANCE);
-}
-
-TEST(PolyFit, AccessorsOutsideTheTableReadZeroAndExtremesOfX) {
+TEST(PolyFit, ExtremesOfXAndRowsOutsideTheTable) {
     const auto x = oneBased({2.5, -1, 4, 0, 4});
     StdPolyFit fit(5, 2, x.data(), Y.data());
-    ASSERT_EQ(fit.Fit(), FIT_OK);
     EXPECT_EQ(fit.GetXMin(), -1.0L);
     EXPECT_EQ(fit.GetXMax(), 4.0L);
+    ASSERT_EQ(fit.Fit(), FIT_OK);
     EXPECT_EQ(fit.GetCoefficient(0), 0);
     EXPECT_EQ(fit.GetCoefficient(7), 0);
     EXPECT_EQ(fit.GetCoefficientSigma(-1), 0);
