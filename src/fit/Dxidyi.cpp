@@ -1,0 +1,154 @@
+#include "fit/Dxidyi.h"
+
+#include "fit/FitHost.h"
+#include "fit/FitMath.h"
+
+#include <cmath>
+#include <locale>
+#include <sstream>
+
+namespace {
+
+// Absolute tolerance on the slope between two iterations, and the number of
+// iterations that may end in convergence.
+constexpr double SLOPE_TOLERANCE = 1e-5;
+constexpr int MAX_ITERATIONS = 500;
+
+// The slope in general format with up to 15 significant digits.
+std::string generalFormat(long double value) {
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text.precision(15);
+    text << value;
+    return text.str();
+}
+
+} // namespace
+
+// The weights, weighted means and centred coordinates of one iteration, all
+// formed with the slope the iteration started from. The results are computed
+// from those of the last iteration.
+struct DxiDyiFit::Iteration {
+    long double W[MAX_FIT_POINTS + 1];
+    long double U[MAX_FIT_POINTS + 1];
+    long double V[MAX_FIT_POINTS + 1];
+    long double beta[MAX_FIT_POINTS + 1];
+    long double sumW;
+    long double xMean;
+    long double yMean;
+    long double slopeNumerator;   // Σ W·β·V
+    long double slopeDenominator; // Σ W·β·U
+};
+
+DxiDyiFit::DxiDyiFit(int n, const long double x[], const long double y[], const long double dx[],
+                     const long double dy[])
+    : LineFit(n, x, y) {
+    for (int i = 1; i <= n; ++i) {
+        dxSquared[i] = squareOf(dx[i]);
+        dySquared[i] = squareOf(dy[i]);
+    }
+}
+
+int DxiDyiFit::Fit() {
+    if (anyZero(dxSquared, n) || anyZero(dySquared, n)) {
+        return FIT_ZERO_ERROR_BAR;
+    }
+    // Equal values are tested on the data: their weighted means may miss them
+    // by a rounding, which would leave a slope of rounding noise.
+    if (allEqual(x, n)) {
+        return FIT_SAME_X;
+    }
+    if (allEqual(y, n)) {
+        return FIT_SAME_Y;
+    }
+
+    // The first iteration works with slope 0, which weights by 1/dY² alone;
+    // the previous slope 10 only lets the first convergence test pass.
+    Iteration it;
+    long double slope = 0;
+    long double previous = 10.0;
+    int count = 0;
+    while (std::fabs(static_cast<double>(slope - previous)) > SLOPE_TOLERANCE) {
+        ++count;
+        previous = slope;
+        iterate(it, previous);
+        if (it.slopeDenominator == 0) {
+            return FIT_SAME_X;
+        }
+        slope = it.slopeNumerator / it.slopeDenominator;
+        // A slope that overflowed has diverged as surely as one that never settles.
+        if (count > MAX_ITERATIONS || !std::isfinite(slope)) {
+            reportDivergence(count, slope);
+            return FIT_DIVERGED;
+        }
+    }
+    // The uncertainty of the slope divides by it.
+    if (slope == 0) {
+        return FIT_SAME_Y;
+    }
+    storeResults(it, slope);
+    return FIT_OK;
+}
+
+void DxiDyiFit::iterate(Iteration& it, long double slope) const {
+    it.sumW = 0;
+    long double sumWx = 0, sumWy = 0;
+    for (int i = 1; i <= n; ++i) {
+        it.W[i] = 1 / (slope * slope * dxSquared[i] + dySquared[i]);
+        it.sumW += it.W[i];
+        sumWx += it.W[i] * x[i];
+        sumWy += it.W[i] * y[i];
+    }
+    it.xMean = sumWx / it.sumW;
+    it.yMean = sumWy / it.sumW;
+
+    it.slopeNumerator = 0;
+    it.slopeDenominator = 0;
+    for (int i = 1; i <= n; ++i) {
+        it.U[i] = x[i] - it.xMean;
+        it.V[i] = y[i] - it.yMean;
+        it.beta[i] = (dySquared[i] * it.U[i] + slope * dxSquared[i] * it.V[i]) * it.W[i];
+        it.slopeNumerator += it.W[i] * it.beta[i] * it.V[i];
+        it.slopeDenominator += it.W[i] * it.beta[i] * it.U[i];
+    }
+}
+
+void DxiDyiFit::storeResults(const Iteration& it, long double slope) {
+    b = slope;
+    a = it.yMean - b * it.xMean;
+
+    long double sumWBeta = 0;
+    for (int i = 1; i <= n; ++i) {
+        sumWBeta += it.W[i] * it.beta[i];
+    }
+    const long double betaMean = sumWBeta / it.sumW;
+
+    long double Q = 0, P = 0;
+    for (int i = 1; i <= n; ++i) {
+        const long double gamma = it.beta[i] - betaMean;
+        Q += it.W[i] * it.W[i] *
+             (it.U[i] * it.U[i] * dySquared[i] + it.V[i] * it.V[i] * dxSquared[i]);
+        P += it.W[i] * (4 * gamma * (it.beta[i] - it.U[i]) + it.U[i] * it.V[i] / b);
+    }
+    sigmaB = rootOf(Q) / P;
+    const long double shift = 2 * betaMean + it.xMean;
+    sigmaA = rootOf(squareOf(sigmaB) * squareOf(shift) + (2 * shift * betaMean / P + 1 / it.sumW));
+
+    // Chi-square over both coordinates, measured from each point to its foot
+    // on the fitted line.
+    long double chiSquare = 0;
+    for (int i = 1; i <= n; ++i) {
+        const long double foot = (b * dxSquared[i] * (y[i] - a) + dySquared[i] * x[i]) * it.W[i];
+        chiSquare +=
+            squareOf((b * foot + a) - y[i]) / dySquared[i] + squareOf(foot - x[i]) / dxSquared[i];
+    }
+    reducedChiSquare = chiSquare / (n - 2);
+}
+
+void DxiDyiFit::reportDivergence(int count, long double slope) const {
+    if (host != nullptr) {
+        host->showModalError("Series may be diverging! After" + std::to_string(count) +
+                                 " iterations, Slope = " + generalFormat(slope),
+                             "Divergent Series");
+    }
+}

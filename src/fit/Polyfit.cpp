@@ -1,0 +1,52 @@
+#include "fit/Polyfit.h"
+
+#include "fit/FitMath.h"
+#include "fit/PolyLeastSquares.h"
+
+#include <cmath>
+
+namespace {
+
+bool isCoefficientRow(int k) {
+    return k >= 1 && k <= 6;
+}
+
+} // namespace
+
+PolyFit::PolyFit(int n, int order, const long double x[], const long double y[])
+    : n(n), order(order) {
+    for (int i = 1; i <= n; ++i) {
+        this->x[i] = x[i];
+        this->y[i] = y[i];
+    }
+}
+
+long double PolyFit::GetCoefficient(int k) const {
+    return isCoefficientRow(k) ? coefficients[k][1] : 0;
+}
+
+long double PolyFit::GetCoefficientSigma(int k) const {
+    return isCoefficientRow(k) ? coefficients[k][2] : 0;
+}
+
+long double PolyFit::GetXMin() const {
+    return smallestOf(x, n);
+}
+
+long double PolyFit::GetXMax() const {
+    return largestOf(x, n);
+}
+
+void PolyFit::storeCoefficients(const PolyLeastSquares& solution, int m) {
+    for (int k = 1; k <= m; ++k) {
+        coefficients[k][1] = solution.coefficient(k - 1);
+    }
+}
+
+long double PolyFit::residual(int i) const {
+    const double xi = static_cast<double>(x[i]);
+    return ((((y[i] - coefficients[1][1]) - coefficients[2][1] * x[i]) -
+             coefficients[3][1] * std::pow(xi, 2)) -
+            coefficients[4][1] * std::pow(xi, 3)) -
+           coefficients[5][1] * std::pow(xi, 4) - coefficients[6][1] * std::pow(xi, 5);
+}

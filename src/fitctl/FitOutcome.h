@@ -1,0 +1,31 @@
+#pragma once
+
+#include "fit/Linefit.h"
+#include "fitctl/FitConfig.h"
+
+#include <vector>
+
+// One fitted parameter as the user reads it: for the exponential and the
+// power law the factor a, not the intercept of the logarithmic line.
+struct FitParameter {
+    char letter;
+    long double value;
+    long double sigma;
+};
+
+// Everything a fit leaves behind, in full precision and in the units of the
+// data; the fit object itself is gone once this is filled.
+struct FitOutcome {
+    FitType fitType = FitType::LINEAR;
+    ErrorMethod errorMethod = ErrorMethod::ESTDY;
+    FitStatus status = FIT_OK;
+    // In display order: a, b (only b through the origin), then c..f for
+    // polynomials, whose parameters are the coefficients of x^0, x^1, ...
+    std::vector<FitParameter> parameters;
+    long double r = 0;                // straight lines only; 0 with X and Y error bars
+    long double reducedChiSquare = 0; // 0 with estimated dY
+    long double xMin = 0;             // X range of the fitted points
+    long double xMax = 0;
+
+    bool succeeded() const { return status == FIT_OK; }
+};

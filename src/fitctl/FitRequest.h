@@ -1,0 +1,61 @@
+#pragma once
+
+#include "fit/Linefit.h"
+#include "fitctl/FitConfig.h"
+#include "fitctl/FitMessage.h"
+#include "table/DataTable.h"
+
+#include <optional>
+#include <variant>
+
+// The checks and the point collection of one fit request, in the order the
+// request runs them. Each step is a pure function of the table so that the
+// main window and the command-line program drive the same rules:
+//
+//   missingColumnQuestionFor  -> ask; the caller offers the column dialog
+//   fitRowsOf                 -> the rows in use
+//   decimalPointRefusal       -> refuse
+//   (button released: the caller clears the fit and stops here)
+//   hasIncompleteRows         -> warn once, then go on
+//   collectFitPoints          -> the points, or a refusal
+//
+// A cell that does not convert throws KelvaneError from collectFitPoints; the
+// caller shows its text and releases the fit button, like after any refusal.
+
+// log10 e to eight places: carries an uncertainty into the log10 scale and
+// back out of it.
+inline constexpr long double LOG10_E = 0.43429448L;
+
+// The rows the fit reads: fitFirstRow up to fitEndRow - 1.
+struct FitRows {
+    int fitFirstRow = 1;
+    int fitEndRow = 1;
+    bool selectionInUse = false; // a selection of two or more rows limits the fit
+};
+
+// The fit's input, 1-based as the fit engine expects; element 0 is unused.
+// dx and dy hold values only where the error method reads them.
+struct FitPoints {
+    int n = 0;
+    long double x[MAX_FIT_POINTS + 1] = {};
+    long double y[MAX_FIT_POINTS + 1] = {};
+    long double dx[MAX_FIT_POINTS + 1] = {};
+    long double dy[MAX_FIT_POINTS + 1] = {};
+};
+
+// A message that ends the request.
+struct FitRefusal {
+    FitMessage message;
+    // Always true today: a button left down with nothing shown would claim a
+    // fit that is not there.
+    bool releasesButton = true;
+};
+
+using PointCollection = std::variant<FitPoints, FitRefusal>;
+
+std::optional<FitMessage> missingColumnQuestionFor(ErrorMethod method, const ColumnRoles& roles);
+FitRows fitRowsOf(const DataTable& table);
+std::optional<FitRefusal> decimalPointRefusal(const DataTable& table, const FitRows& rows);
+bool hasIncompleteRows(const DataTable& table, const FitRows& rows, ErrorMethod method);
+PointCollection collectFitPoints(const DataTable& table, const FitRows& rows, FitType type,
+                                 ErrorMethod method);

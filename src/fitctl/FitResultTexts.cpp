@@ -1,0 +1,102 @@
+#include "fitctl/FitResultTexts.h"
+
+#include "fitctl/FitTexts.h"
+#include "fitctl/FormatGeneral.h"
+
+namespace {
+
+constexpr int VALUE_DIGITS = 6;
+constexpr int R_DIGITS = 4;
+
+// Which goodness-of-fit figures a model group reports under an error method.
+enum class Goodness { None, R, ChiSquareAndR, ChiSquare };
+
+Goodness goodnessOf(FitType type, ErrorMethod method) {
+    const bool straightLine = type == FitType::LINEAR || type == FitType::LINEAR_NO_A;
+    if (method == ErrorMethod::ESTDY)
+        return straightLine ? Goodness::R : Goodness::None;
+    if (method == ErrorMethod::DYI && straightLine)
+        return Goodness::ChiSquareAndR;
+    return Goodness::ChiSquare; // X and Y error bars give no r
+}
+
+class Texts {
+public:
+    Texts(const FitOutcome& outcome, char separator) : outcome_(outcome), separator_(separator) {}
+
+    std::string value(long double v) const { return FormatGeneral(v, VALUE_DIGITS, separator_); }
+    std::string r() const { return FormatGeneral(outcome_.r, R_DIGITS, separator_); }
+    std::string chi() const { return value(outcome_.reducedChiSquare); }
+
+    std::string parameter(const FitParameter& p, const char* plusMinus) const {
+        return std::string(1, p.letter) + " = " + value(p.value) + plusMinus + value(p.sigma);
+    }
+
+private:
+    const FitOutcome& outcome_;
+    char separator_;
+};
+
+std::string summaryGoodness(Goodness g, const Texts& t) {
+    switch (g) {
+    case Goodness::R:
+        return "r = " + t.r();
+    case Goodness::ChiSquareAndR:
+        return CHI_SQUARE_LABEL + t.chi() + "   r = " + t.r();
+    case Goodness::ChiSquare:
+        return CHI_SQUARE_LABEL + t.chi();
+    case Goodness::None:
+        break;
+    }
+    return {};
+}
+
+std::string footerGoodness(Goodness g, const Texts& t) {
+    switch (g) {
+    case Goodness::R:
+        return "r = " + t.r();
+    case Goodness::ChiSquareAndR:
+        return "r = " + t.r() + "    Reduced Chi^2 = " + t.chi();
+    case Goodness::ChiSquare:
+        return "Reduced Chi^2 = " + t.chi();
+    case Goodness::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::string summaryText(const FitOutcome& outcome, char decimalSeparator) {
+    const Texts t(outcome, decimalSeparator);
+    std::string text = textsOf(outcome.fitType).summaryHeader;
+    for (const FitParameter& p : outcome.parameters)
+        text += '\r' + t.parameter(p, "  +/-  ");
+    const Goodness g = goodnessOf(outcome.fitType, outcome.errorMethod);
+    if (g != Goodness::None)
+        text += '\r' + summaryGoodness(g, t);
+    return text;
+}
+
+std::vector<std::string> resultLines(const FitOutcome& outcome, char decimalSeparator) {
+    const Texts t(outcome, decimalSeparator);
+    std::vector<std::string> lines{textsOf(outcome.fitType).footerEquation};
+    for (const FitParameter& p : outcome.parameters)
+        lines.push_back(t.parameter(p, " +/- "));
+    const Goodness g = goodnessOf(outcome.fitType, outcome.errorMethod);
+    if (g != Goodness::None)
+        lines.push_back(footerGoodness(g, t));
+    return lines;
+}
+
+std::string createdLine(const std::string& date, const std::string& time) {
+    return "Created: " + date + " at " + time;
+}
+
+std::vector<std::string> footerLines(const FitOutcome& outcome, char decimalSeparator,
+                                     const std::string& date, const std::string& time) {
+    std::vector<std::string> lines = resultLines(outcome, decimalSeparator);
+    lines.emplace_back();
+    lines.push_back(createdLine(date, time));
+    return lines;
+}

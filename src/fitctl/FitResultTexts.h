@@ -1,0 +1,27 @@
+#pragma once
+
+#include "fitctl/FitOutcome.h"
+
+#include <string>
+#include <vector>
+
+// The reduced chi-square label of the summary block: in the symbol font the
+// grid renders c and n as chi and nu.
+inline constexpr const char* CHI_SQUARE_LABEL =
+    "<font face=\"symbol\">c<sub>n</sub><sup>2</sup></font> = ";
+
+// The summary block under the data: header, one line per parameter and the
+// goodness line, separated by carriage returns (character 13).
+std::string summaryText(const FitOutcome& outcome, char decimalSeparator);
+
+// The graph footer's result lines: equation, parameters and goodness line.
+// This is also what a text report prints.
+std::vector<std::string> resultLines(const FitOutcome& outcome, char decimalSeparator);
+
+// The footer's last line. Date and time arrive formatted (the locale's short
+// date and long time) so that the core never reads the clock.
+std::string createdLine(const std::string& date, const std::string& time);
+
+// The whole footer: the result lines, an empty line and the created line.
+std::vector<std::string> footerLines(const FitOutcome& outcome, char decimalSeparator,
+                                     const std::string& date, const std::string& time);

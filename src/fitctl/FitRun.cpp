@@ -1,0 +1,121 @@
+#include "fitctl/FitRun.h"
+
+#include "fit/Dxidyi.h"
+#include "fit/Dyi.h"
+#include "fit/Dyinoa.h"
+#include "fit/Dyipolyfit.h"
+#include "fit/Stdfit.h"
+#include "fit/Stdfitnoa.h"
+#include "fit/Stdpolyfit.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <utility>
+#include <variant>
+
+namespace {
+
+using FitObject =
+    std::variant<StdFit, StdFitNoA, DyiFit, DyiFitNoA, DxiDyiFit, StdPolyFit, DyiPolyFit>;
+
+template <typename Fit, typename... Args> FitObject make(Args&&... args) {
+    return FitObject(std::in_place_type<Fit>, std::forward<Args>(args)...);
+}
+
+FitObject makePolynomialFit(FitType type, ErrorMethod method, const FitPoints& p) {
+    const int order = static_cast<int>(type); // the polynomial values are their order
+    if (method == ErrorMethod::ESTDY)
+        return make<StdPolyFit>(p.n, order, p.x, p.y);
+    return make<DyiPolyFit>(p.n, order, p.x, p.y, p.dy);
+}
+
+// The straight-line fits; exponential and power law are straight lines of
+// the logarithms, which the points already are.
+FitObject makeLineFit(FitType type, ErrorMethod method, const FitPoints& p) {
+    const bool throughOrigin = type == FitType::LINEAR_NO_A;
+    switch (method) {
+    case ErrorMethod::ESTDY:
+        return throughOrigin ? make<StdFitNoA>(p.n, p.x, p.y) : make<StdFit>(p.n, p.x, p.y);
+    case ErrorMethod::DYI:
+        return throughOrigin ? make<DyiFitNoA>(p.n, p.x, p.y, p.dy)
+                             : make<DyiFit>(p.n, p.x, p.y, p.dy);
+    case ErrorMethod::DXIDYI:
+        break;
+    }
+    return make<DxiDyiFit>(p.n, p.x, p.y, p.dx, p.dy);
+}
+
+FitObject makeFitObject(FitType type, ErrorMethod method, const FitPoints& points) {
+    const bool supported =
+        method != ErrorMethod::DXIDYI || (type != FitType::LINEAR_NO_A && !isPolynomial(type));
+    if (!supported)
+        throw std::invalid_argument("no fit with X and Y error bars for this fitting function");
+    if (isPolynomial(type))
+        return makePolynomialFit(type, method, points);
+    return makeLineFit(type, method, points);
+}
+
+long double pow10D(long double v) {
+    return std::pow(10.0, static_cast<double>(v));
+}
+
+void readResults(const LineFit& fit, FitOutcome& outcome) {
+    switch (outcome.fitType) {
+    case FitType::LINEAR:
+        outcome.parameters.push_back({'a', fit.GetA(), fit.GetSigmaA()});
+        break;
+    case FitType::EXPONENTIAL:
+    case FitType::POWERLAW:
+        outcome.parameters.push_back(
+            factorFromIntercept(outcome.fitType, fit.GetA(), fit.GetSigmaA()));
+        break;
+    default: // through the origin: no a
+        break;
+    }
+    outcome.parameters.push_back({'b', fit.GetB(), fit.GetSigmaB()});
+    outcome.r = fit.GetR();
+    outcome.reducedChiSquare = fit.GetReducedChiSquare();
+    outcome.xMin = fit.GetXMin();
+    outcome.xMax = fit.GetXMax();
+    if (outcome.fitType == FitType::POWERLAW) { // fitted on log10 x
+        outcome.xMin = pow10D(outcome.xMin);
+        outcome.xMax = pow10D(outcome.xMax);
+    }
+}
+
+void readResults(const PolyFit& fit, FitOutcome& outcome) {
+    for (int k = 1; k <= fit.GetOrder() + 1; ++k)
+        outcome.parameters.push_back(
+            {static_cast<char>('a' + k - 1), fit.GetCoefficient(k), fit.GetCoefficientSigma(k)});
+    outcome.reducedChiSquare = fit.GetReducedChiSquare();
+    outcome.xMin = fit.GetXMin();
+    outcome.xMax = fit.GetXMax();
+}
+
+} // namespace
+
+FitParameter factorFromIntercept(FitType type, long double intercept, long double sigma) {
+    if (type == FitType::POWERLAW) {
+        const long double a = pow10D(intercept);
+        return {'a', a, a * sigma / LOG10_E}; // d(10^A) = 10^A ln 10 dA
+    }
+    const long double a = std::exp(static_cast<double>(intercept));
+    return {'a', a, a * sigma};
+}
+
+FitOutcome performFit(FitType type, ErrorMethod method, const FitPoints& points, FitHost* host) {
+    FitObject fit = makeFitObject(type, method, points);
+    if (auto* xy = std::get_if<DxiDyiFit>(&fit); xy && host)
+        xy->setHost(host);
+    FitOutcome outcome;
+    outcome.fitType = type;
+    outcome.errorMethod = method;
+    std::visit(
+        [&outcome](auto& f) {
+            outcome.status = static_cast<FitStatus>(f.Fit());
+            if (outcome.succeeded())
+                readResults(f, outcome);
+        },
+        fit);
+    return outcome;
+}

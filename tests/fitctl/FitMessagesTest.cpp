@@ -1,0 +1,31 @@
+#include "fitctl/FitMessages.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FitMessages, FitStatusMessages) {
+    EXPECT_FALSE(fitStatusMessage(FIT_OK));
+    EXPECT_FALSE(fitStatusMessage(FIT_DIVERGED)); // the fit has told its host already
+    EXPECT_EQ(fitStatusMessage(FIT_SINGULAR_MATRIX)->text, "Non-Invertable matrix. No solution.");
+    const FitMessage odd = *fitStatusMessage(FIT_ZERO_VARIANCE);
+    EXPECT_EQ(odd.text, "You have Zero Error Bars.");
+    EXPECT_EQ(odd.caption, "This is Odd!");
+    EXPECT_EQ(odd.icon, MessageIcon::Information);
+    const FitMessage sameX = *fitStatusMessage(FIT_SAME_X);
+    EXPECT_EQ(sameX.text, "Cannot fit: all X values are the same.");
+    EXPECT_EQ(sameX.caption, "Error");
+    EXPECT_EQ(sameX.icon, MessageIcon::Stop);
+    EXPECT_EQ(fitStatusMessage(FIT_SAME_Y)->text, "Cannot fit: all Y values are the same.");
+}
+
+TEST(FitMessages, AddColumnQuestionCountsTheColumnsTheMethodNeeds) {
+    const FitMessage four = addColumnQuestion(ErrorMethod::DXIDYI);
+    EXPECT_EQ(four.text, "You must have at least 4 columns of data for this error method. Do you "
+                         "want to add a new column?");
+    EXPECT_EQ(four.caption, "Add Columns");
+    EXPECT_EQ(four.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(addColumnQuestion(ErrorMethod::DYI).caption, "Add A Column");
+}
+
+} // namespace
