@@ -2,13 +2,13 @@
 
 namespace {
 
-FitMessage stop(const char* text, const char* caption) {
+UserMessage stop(const char* text, const char* caption) {
     return {text, caption, MessageIcon::Stop, MessageButtons::Ok};
 }
 
 } // namespace
 
-FitMessage polynomialWithXYErrorsRefusal() {
+UserMessage polynomialWithXYErrorsRefusal() {
     return stop("You cannot choose a polynomial fit with the \"X & Y Error Bars\" error method "
                 "selected. Polynomial fitting with this error method has not yet been "
                 "implemented.  To perform a polynomial fit, please select either the \"Estimate "
@@ -16,7 +16,7 @@ FitMessage polynomialWithXYErrorsRefusal() {
                 "Error");
 }
 
-FitMessage xyErrorsWithPolynomialRefusal() {
+UserMessage xyErrorsWithPolynomialRefusal() {
     return stop("You cannot choose the \"X & Y Error Bars\" error method with a polynomial fit "
                 "selected.  Polynomial fitting with the \"X & Y Error Bars\" error method has not "
                 "yet been implemented.  To perform a polynomial fit, please select either the "
@@ -24,7 +24,7 @@ FitMessage xyErrorsWithPolynomialRefusal() {
                 "Error");
 }
 
-FitMessage addColumnQuestion(ErrorMethod method) {
+UserMessage addColumnQuestion(ErrorMethod method) {
     if (method == ErrorMethod::DXIDYI)
         return {"You must have at least 4 columns of data for this error method. Do you want to "
                 "add a new column?",
@@ -34,7 +34,7 @@ FitMessage addColumnQuestion(ErrorMethod method) {
             "Add A Column", MessageIcon::Information, MessageButtons::YesNo};
 }
 
-FitMessage missingColumnQuestion(ErrorMethod method) {
+UserMessage missingColumnQuestion(ErrorMethod method) {
     if (method == ErrorMethod::DXIDYI)
         return {"Cannot perform fit. The dX and/or dY column has not been undefined. Do you want "
                 "to select new columns for dX and dY?",
@@ -44,21 +44,21 @@ FitMessage missingColumnQuestion(ErrorMethod method) {
             "ERROR", MessageIcon::Stop, MessageButtons::YesNo};
 }
 
-FitMessage tooManyDecimalPointsRefusal() {
+UserMessage tooManyDecimalPointsRefusal() {
     return stop("You have a data point with too many decimal points! Please Fix it.", "ERROR");
 }
 
-FitMessage incompleteRowsWarning() {
+UserMessage incompleteRowsWarning() {
     return {"Warning: You have incomplete row(s) of data. Fit results will NOT include data from "
             "incomplete rows.",
             "Warning", MessageIcon::Warning, MessageButtons::Ok};
 }
 
-FitMessage logOfNegativeRefusal() {
+UserMessage logOfNegativeRefusal() {
     return stop("The Log of a negative is undefined!", "Error");
 }
 
-FitMessage tooFewPointsRefusal(bool selectionInUse) {
+UserMessage tooFewPointsRefusal(bool selectionInUse) {
     if (selectionInUse)
         return stop("At least 3 data points are required to perform this fit. You're data "
                     "selection is too small.  Either (i) select more data from the grid or (ii) "
@@ -67,7 +67,7 @@ FitMessage tooFewPointsRefusal(bool selectionInUse) {
     return stop("At least 3 data points are required to perform this fit.", "Error");
 }
 
-FitMessage unsupportedWithXYErrorsRefusal(FitType type) {
+UserMessage unsupportedWithXYErrorsRefusal(FitType type) {
     if (type == FitType::LINEAR_NO_A)
         return stop("Sorry. I cannot perform a linear fit through the origin using X & Y Error "
                     "Bars.  This method has not yet been implemented.",
@@ -77,17 +77,17 @@ FitMessage unsupportedWithXYErrorsRefusal(FitType type) {
                 "Error");
 }
 
-std::optional<FitMessage> fitStatusMessage(FitStatus status) {
+std::optional<UserMessage> fitStatusMessage(FitStatus status) {
     switch (status) {
     case FIT_ZERO_ERROR_BAR:
         return stop("Error bars must be Non-Zero.", "Error");
     case FIT_SINGULAR_MATRIX:
         return stop("Non-Invertable matrix. No solution.", "Error");
     case FIT_ZERO_VARIANCE:
-        return FitMessage{"You have Zero Error Bars.", "This is Odd!", MessageIcon::Information,
+        return UserMessage{"You have Zero Error Bars.", "This is Odd!", MessageIcon::Information,
                           MessageButtons::Ok};
     case FIT_TOO_FEW_POINTS:
-        return FitMessage{"Not enough data for polynomial fit of this order.", "Opps!",
+        return UserMessage{"Not enough data for polynomial fit of this order.", "Opps!",
                           MessageIcon::Information, MessageButtons::Ok};
     case FIT_SAME_X:
         return stop("Cannot fit: all X values are the same.", "Error");

@@ -2,7 +2,7 @@
 
 #include "fit/Linefit.h"
 #include "fitctl/FitConfig.h"
-#include "fitctl/FitMessage.h"
+#include "common/UserMessage.h"
 
 #include <optional>
 
@@ -12,24 +12,24 @@
 
 // Refusals of the configuration commands: a polynomial with X and Y error
 // bars cannot be reached from either side.
-FitMessage polynomialWithXYErrorsRefusal();
-FitMessage xyErrorsWithPolynomialRefusal();
+UserMessage polynomialWithXYErrorsRefusal();
+UserMessage xyErrorsWithPolynomialRefusal();
 // The question of the error-method commands DYI and DXIDYI when the table has
 // too few data columns for them.
-FitMessage addColumnQuestion(ErrorMethod method);
+UserMessage addColumnQuestion(ErrorMethod method);
 inline constexpr const char* NEW_COLUMN_PROMPT = "Enter a name for the new column:";
 inline constexpr const char* SECOND_NEW_COLUMN_PROMPT = "Enter a name for the 2nd new column:";
 
 // Yes/No question of the fit request when the error method needs a dX or dY
 // column that has not been chosen.
-FitMessage missingColumnQuestion(ErrorMethod method);
-FitMessage tooManyDecimalPointsRefusal();
-FitMessage incompleteRowsWarning();
-FitMessage logOfNegativeRefusal();
-FitMessage tooFewPointsRefusal(bool selectionInUse);
+UserMessage missingColumnQuestion(ErrorMethod method);
+UserMessage tooManyDecimalPointsRefusal();
+UserMessage incompleteRowsWarning();
+UserMessage logOfNegativeRefusal();
+UserMessage tooFewPointsRefusal(bool selectionInUse);
 // The fit-type refusal for X and Y error bars (through the origin or polynomial).
-FitMessage unsupportedWithXYErrorsRefusal(FitType type);
+UserMessage unsupportedWithXYErrorsRefusal(FitType type);
 
 // The message for a fit that did not succeed; nullopt for success and for a
 // divergence, which the fit has already told its host about.
-std::optional<FitMessage> fitStatusMessage(FitStatus status);
+std::optional<UserMessage> fitStatusMessage(FitStatus status);

@@ -82,7 +82,7 @@ bool supportedWithXYErrors(FitType type) {
 
 } // namespace
 
-std::optional<FitMessage> missingColumnQuestionFor(ErrorMethod method, const ColumnRoles& roles) {
+std::optional<UserMessage> missingColumnQuestionFor(ErrorMethod method, const ColumnRoles& roles) {
     const bool missing = (method == ErrorMethod::DYI && roles.dy == -1) ||
                          (method == ErrorMethod::DXIDYI && (roles.dx == -1 || roles.dy == -1));
     if (!missing)

@@ -2,7 +2,7 @@
 
 #include "fit/Linefit.h"
 #include "fitctl/FitConfig.h"
-#include "fitctl/FitMessage.h"
+#include "common/UserMessage.h"
 #include "table/DataTable.h"
 
 #include <optional>
@@ -45,7 +45,7 @@ struct FitPoints {
 
 // A message that ends the request.
 struct FitRefusal {
-    FitMessage message;
+    UserMessage message;
     // Always true today: a button left down with nothing shown would claim a
     // fit that is not there.
     bool releasesButton = true;
@@ -53,7 +53,7 @@ struct FitRefusal {
 
 using PointCollection = std::variant<FitPoints, FitRefusal>;
 
-std::optional<FitMessage> missingColumnQuestionFor(ErrorMethod method, const ColumnRoles& roles);
+std::optional<UserMessage> missingColumnQuestionFor(ErrorMethod method, const ColumnRoles& roles);
 FitRows fitRowsOf(const DataTable& table);
 std::optional<FitRefusal> decimalPointRefusal(const DataTable& table, const FitRows& rows);
 bool hasIncompleteRows(const DataTable& table, const FitRows& rows, ErrorMethod method);

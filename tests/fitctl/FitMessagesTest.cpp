@@ -8,11 +8,11 @@ TEST(FitMessages, FitStatusMessages) {
     EXPECT_FALSE(fitStatusMessage(FIT_OK));
     EXPECT_FALSE(fitStatusMessage(FIT_DIVERGED)); // the fit has told its host already
     EXPECT_EQ(fitStatusMessage(FIT_SINGULAR_MATRIX)->text, "Non-Invertable matrix. No solution.");
-    const FitMessage odd = *fitStatusMessage(FIT_ZERO_VARIANCE);
+    const UserMessage odd = *fitStatusMessage(FIT_ZERO_VARIANCE);
     EXPECT_EQ(odd.text, "You have Zero Error Bars.");
     EXPECT_EQ(odd.caption, "This is Odd!");
     EXPECT_EQ(odd.icon, MessageIcon::Information);
-    const FitMessage sameX = *fitStatusMessage(FIT_SAME_X);
+    const UserMessage sameX = *fitStatusMessage(FIT_SAME_X);
     EXPECT_EQ(sameX.text, "Cannot fit: all X values are the same.");
     EXPECT_EQ(sameX.caption, "Error");
     EXPECT_EQ(sameX.icon, MessageIcon::Stop);
@@ -20,7 +20,7 @@ TEST(FitMessages, FitStatusMessages) {
 }
 
 TEST(FitMessages, AddColumnQuestionCountsTheColumnsTheMethodNeeds) {
-    const FitMessage four = addColumnQuestion(ErrorMethod::DXIDYI);
+    const UserMessage four = addColumnQuestion(ErrorMethod::DXIDYI);
     EXPECT_EQ(four.text, "You must have at least 4 columns of data for this error method. Do you "
                          "want to add a new column?");
     EXPECT_EQ(four.caption, "Add Columns");
