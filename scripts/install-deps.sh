@@ -2,11 +2,13 @@
 # Installs the Debian 12 packages Kelvane needs to build, run and test.
 # Only missing packages are installed; the package lists are refreshed first
 # when anything is missing, so a fresh machine works and a ready one is quick.
+# libqt6svg6 brings the plugins that draw the program's SVG icons.
 set -euo pipefail
 
 packages=(
   cmake ninja-build make g++ pkg-config
   qt6-base-dev libqcustomplot-dev libqcustomplot2.1-qt6
+  libqt6svg6
   libfparser-dev libtnt-dev libjama-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev

@@ -1,6 +1,42 @@
-#include <cstdio>
+#include "app/AppIcons.h"
+#include "app/AppInfo.h"
+#include "app/QtUiServices.h"
+#include "app/Unit1.h"
 
-int main() {
-    std::puts("Kelvane: the main window is not built yet; run the test command instead.");
-    return 0;
+#include <QApplication>
+#include <QLocale>
+
+#include <clocale>
+#include <exception>
+
+namespace {
+
+// The user's decimal separator, read once. Cells hold 8-bit text, so a separator outside
+// ASCII falls back to the point.
+char systemDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    if (point.size() == 1 && point[0].unicode() < 128)
+        return static_cast<char>(point[0].unicode());
+    return '.';
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The application object adopted the user's numeric locale for the C library; the
+    // equation parser reads numbers with the C library and needs the "C" locale.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QLatin1String(APPLICATION_TITLE));
+    QApplication::setWindowIcon(programIcon());
+    QtUiServices ui;
+    try {
+        TMainForm MainForm(ui, systemDecimalSeparator());
+        MainForm.showMaximized();
+        return app.exec();
+    } catch (const std::exception& error) {
+        ui.message(QString::fromStdString(error.what()), QLatin1String(APPLICATION_TITLE),
+                   UiServices::Icon::Stop, UiServices::Buttons::Ok);
+        return 1;
+    }
 }

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+
+// The commands of the main window, created once and shared by the menus, the pop-up menus
+// and the tool bar. Each action's object name is its component name; captions, shortcuts,
+// hints and start-up check marks are set here. The radio groups are indexed by the value
+// they stand for (FitType, ErrorMethod, GraphType, point style and error-bar width in
+// menu order), so a command can mark the item of the current state.
+class MainActions {
+public:
+    explicit MainActions(QObject* owner);
+
+    // Menu "&File".
+    QAction* FileNew;
+    QAction* FileOpen1;
+    QAction* FileSave;
+    QAction* FileSaveAs1;
+    QAction* FileASCIIImport;
+    QAction* FileASCIIExport;
+    QAction* FileExportGraphBitmap;
+    QAction* FileExportGraphJpeg;
+    QAction* FilePrintData;
+    QAction* FilePrintChart;
+    QAction* FilePrintSetup1;
+    QAction* FileExit1;
+
+    // Menu "&Data Table" and the table's pop-up menu.
+    QAction* editCopy;
+    QAction* editPaste;
+    QAction* editCut;
+    QAction* editDelete;
+    QAction* AddColumnAction;
+    QAction* DeleteColumnAction;
+    QAction* RenameColumn;
+    std::array<QAction*, 9> rowCountItems; // the number of rows is each item's data
+
+    // Menu "&Graph".
+    QAction* LabelChart;
+    QAction* SelectColumnsAction;
+    QAction* ShowErrorBars;
+    std::array<QAction*, 3> graphTypeItems; // LinearAction, SemiLogAction, LogLogAction
+    QAction* DataPointColor1;
+    std::array<QAction*, 5> pointStyleItems; // tags 1..5 as item data
+    QAction* FitLineColor1;
+    QAction* ErrorBarColor1;
+    std::array<QAction*, 5> errorBarWidthItems; // widths 1..5 as item data
+    QAction* ChartOptionsAction;
+
+    // Menu "Fitting Function".
+    std::array<QAction*, 8> fitTypeItems;
+
+    // Menu "Error &Method" and, with their own captions, the fit toggle's pop-up menu.
+    std::array<QAction*, 3> errorMethodItems; // EstimateddYErrorMethod, dYi, dXidYi
+    std::array<QAction*, 3> popupErrorMethodItems;
+    QAction* UniformdY;
+    QAction* UniformdXdY;
+
+    // Menu "&Tools".
+    QAction* FitDataAction;
+    QAction* AnalyzeDataAction;
+    QAction* DefineFunctionAction;
+
+    // Menu "&Help".
+    QAction* HelpContents;
+    QAction* ErrorMethodGuide;
+    QAction* HelpAbout;
+
+private:
+    void createFileActions(QObject* owner);
+    void createTableActions(QObject* owner);
+    void createGraphActions(QObject* owner);
+    void createFitActions(QObject* owner);
+    void createToolsAndHelpActions(QObject* owner);
+};

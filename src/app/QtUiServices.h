@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/UiServices.h"
+
+// The real dialogs and desktop services, parented to the active window.
+class QtUiServices : public UiServices {
+public:
+    Answer message(const QString& text, const QString& caption, Icon icon,
+                   Buttons buttons) override;
+    int runModal(QDialog& dialog) override;
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter, bool overwritePrompt) override;
+    std::optional<QColor> chooseColor(const QColor& current) override;
+    bool setupPrinter(QPrinter& printer) override;
+    void openDocument(const QString& path) override;
+    void openUrl(const QUrl& url) override;
+};
+
+// "Data Files|*.dat|All Files|*.*" becomes "Data Files (*.dat);;All Files (*.*)".
+QString qtFileFilter(const QString& filter);

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "common/Document.h"
+#include "table/DataTable.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class Chart;
+class DataStringGrid;
+class MainActions;
+class QAction;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QToolButton;
+class ScreenScale;
+class TAboutBox;
+class UiServices;
+
+// The main window (MainForm): it owns the one document and shows it in the data table at
+// the left and the graph at the right, under the menus and the tool bar and over the
+// four-panel status bar. Every command arrives here from a menu item, a tool button or a
+// pop-up menu and runs through the one command wrapper.
+class TMainForm : public QMainWindow, public TableHost {
+    Q_OBJECT
+public:
+    TMainForm(UiServices& ui, char decimalSeparator, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    Document& document() { return document_; }
+    const MainActions& actions() const { return *actions_; }
+    Chart& chart() { return *chart_; }
+    DataStringGrid& grid() { return *grid_; }
+    QString statusText(int panel) const;
+
+    // The table's owner: the fit toggle is down while a fit is shown.
+    bool isFitShown() const override;
+    void ClearFit() override;
+    void RebuildPlot() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createCentralArea(const ScreenScale& scale, char decimalSeparator);
+    void createToolBar(const ScreenScale& scale);
+    void createStatusBar(const ScreenScale& scale);
+    void createDialogs();
+    void connectCommands();
+    void onCommand(QAction* action, void (TMainForm::*handler)());
+    void showStartUpState();
+    void showCheckMarks();
+    void setStatusText(int panel, const QString& text);
+
+    void FileExit1Execute();
+    void FilePrintSetup1Execute();
+    void HelpContentsExecute();
+    void ErrorMethodGuideExecute();
+    void HelpAboutExecute();
+    void openGuide(const QString& fileName);
+    void acceptCellEntry();
+
+    UiServices& ui_;
+    Document document_;
+    std::unique_ptr<MainActions> actions_;
+    DataStringGrid* grid_ = nullptr;
+    Chart* chart_ = nullptr;
+    QToolButton* fitToolButton_ = nullptr;
+    QLabel* equationLabel_ = nullptr;
+    std::array<QLabel*, 4> statusPanels_{};
+    QMenu* editPopupMenu_ = nullptr;
+    QMenu* fitDataPopupMenu_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    std::unique_ptr<QPrinter> printer_; // created by the first command that needs it
+};

@@ -1,0 +1,331 @@
+#include "graph/Chart.h"
+
+#include "graph/ChartElements.h"
+
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor SILVER(192, 192, 192);
+const char* const START_UP_LABEL_FORMAT = "#,##0.00";
+constexpr int DATA_POINT_SIZE = 9;      // marker half-size 4
+constexpr int SELECTED_POINT_SIZE = 11; // marker half-size 5
+constexpr double MARGIN_FRACTION = 0.02;
+
+QFont timesBold(int pixelSize, bool underline) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    font.setUnderline(underline);
+    return font;
+}
+
+QCPScatterStyle::ScatterShape shapeOf(PointStyle style) {
+    switch (style) {
+    case PointStyle::Rectangle:
+        return QCPScatterStyle::ssSquare;
+    case PointStyle::Triangle:
+        return QCPScatterStyle::ssTriangle;
+    case PointStyle::Cross:
+        return QCPScatterStyle::ssCross;
+    case PointStyle::Star:
+        return QCPScatterStyle::ssStar;
+    case PointStyle::Circle:
+        break;
+    }
+    return QCPScatterStyle::ssCircle;
+}
+
+int indexOf(ChartSeries series) {
+    return static_cast<int>(series);
+}
+int indexOf(ChartAxis axis) {
+    return static_cast<int>(axis);
+}
+
+} // namespace
+
+Chart::Chart(char decimalSeparator, QWidget* parent)
+    : QWidget(parent), decimalSeparator_(decimalSeparator), plot_(new QCustomPlot(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(plot_);
+    plot_->setBackground(Qt::white);
+    plot_->axisRect()->setBackground(Qt::white);
+    plot_->setCursor(Qt::CrossCursor);
+    plot_->legend->setVisible(false);
+    axisSettings_.fill(AxisSettings{START_UP_LABEL_FORMAT, 1});
+    setUpAxes();
+    createSeries();
+    footer_ = new FramedFooter(plot_);
+    footer_->setVisible(false);
+}
+
+QCPAxis* Chart::axis(ChartAxis which) const {
+    return which == ChartAxis::BottomAxis ? plot_->xAxis : plot_->yAxis;
+}
+
+QCPGraph* Chart::graph(ChartSeries series) const {
+    return series_[indexOf(series)];
+}
+
+void Chart::setUpAxes() {
+    setUpValueAxis(ChartAxis::BottomAxis, QStringLiteral("X"));
+    setUpValueAxis(ChartAxis::LeftAxis, QStringLiteral("Y"));
+    plot_->xAxis->setTickLabelRotation(90);
+    setUpTitleAxis();
+    plot_->yAxis2->setVisible(false);
+}
+
+void Chart::setUpValueAxis(ChartAxis which, const QString& title) {
+    QCPAxis* a = axis(which);
+    a->setRange(-1, 1);
+    a->setTickLength(0, 5);
+    a->setSubTickLength(0, 2);
+    a->setLabel(title);
+    a->setLabelFont(timesBold(13, false));
+    a->grid()->setPen(QPen(SILVER, 0, Qt::SolidLine));
+    a->grid()->setSubGridPen(QPen(SILVER, 0, Qt::DotLine));
+    a->grid()->setZeroLinePen(Qt::NoPen);
+    a->grid()->setSubGridVisible(true);
+    installTicker(which);
+}
+
+// The top axis only carries the graph title.
+void Chart::setUpTitleAxis() {
+    QCPAxis* top = plot_->xAxis2;
+    top->setVisible(true);
+    top->setTicks(false);
+    top->setTickLabels(false);
+    top->setLabel(QStringLiteral("Graph Title"));
+    top->setLabelFont(timesBold(19, true));
+}
+
+// Created in drawing order: later series are drawn over earlier ones.
+void Chart::createSeries() {
+    const auto addGraph = [this](ChartSeries series) {
+        QCPGraph* g = plot_->addGraph(plot_->xAxis, plot_->yAxis);
+        series_[indexOf(series)] = g;
+        return g;
+    };
+    addGraph(ChartSeries::DataPointSeries)->setLineStyle(QCPGraph::lsNone);
+    seriesColors_[indexOf(ChartSeries::DataPointSeries)] = Qt::red;
+    applyDataPointStyle();
+
+    QCPGraph* selected = addGraph(ChartSeries::SelectedDataPointSeries);
+    selected->setLineStyle(QCPGraph::lsNone);
+    seriesColors_[indexOf(ChartSeries::SelectedDataPointSeries)] = Qt::yellow;
+    selected->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(QColor(64, 0, 0), 2),
+                                              QBrush(Qt::yellow), SELECTED_POINT_SIZE));
+
+    cursorBox_ = new CursorBox(plot_, plot_->xAxis, plot_->yAxis);
+    cursorBox_->setVisible(false);
+
+    for (ChartSeries dotted :
+         {ChartSeries::FitLineBelowRangeSeries, ChartSeries::FitLineAboveRangeSeries}) {
+        addGraph(dotted)->setPen(QPen(Qt::red, 2, Qt::DotLine));
+        seriesColors_[indexOf(dotted)] = Qt::red;
+    }
+    addGraph(ChartSeries::FitLineSeries)->setPen(QPen(QColor(0, 128, 0), 2));
+    seriesColors_[indexOf(ChartSeries::FitLineSeries)] = QColor(0, 128, 0);
+}
+
+void Chart::installTicker(ChartAxis which) {
+    const AxisSettings& s = axisSettings_[indexOf(which)];
+    QCPAxis* a = axis(which);
+    if (a->scaleType() == QCPAxis::stLogarithmic)
+        a->setTicker(QSharedPointer<PatternTicker<QCPAxisTickerLog>>::create(
+            s.labelFormat, s.minorTickCount, decimalSeparator_));
+    else
+        a->setTicker(QSharedPointer<PatternTicker<QCPAxisTicker>>::create(
+            s.labelFormat, s.minorTickCount, decimalSeparator_));
+}
+
+double Chart::minimum(ChartAxis which) const {
+    return axis(which)->range().lower;
+}
+
+double Chart::maximum(ChartAxis which) const {
+    return axis(which)->range().upper;
+}
+
+bool Chart::setMinimum(ChartAxis which, double value) {
+    if (value > maximum(which))
+        return false;
+    axis(which)->setRangeLower(value);
+    return true;
+}
+
+bool Chart::setMaximum(ChartAxis which, double value) {
+    if (value < minimum(which))
+        return false;
+    axis(which)->setRangeUpper(value);
+    return true;
+}
+
+void Chart::setLogarithmic(ChartAxis which, bool logarithmic) {
+    axis(which)->setScaleType(logarithmic ? QCPAxis::stLogarithmic : QCPAxis::stLinear);
+    installTicker(which);
+}
+
+bool Chart::isLogarithmic(ChartAxis which) const {
+    return axis(which)->scaleType() == QCPAxis::stLogarithmic;
+}
+
+void Chart::setMinorTickCount(ChartAxis which, int count) {
+    axisSettings_[indexOf(which)].minorTickCount = count;
+    installTicker(which);
+}
+
+int Chart::minorTickCount(ChartAxis which) const {
+    return axisSettings_[indexOf(which)].minorTickCount;
+}
+
+void Chart::setMinorGridVisible(ChartAxis which, bool visible) {
+    axis(which)->grid()->setSubGridVisible(visible);
+}
+
+bool Chart::isMinorGridVisible(ChartAxis which) const {
+    return axis(which)->grid()->subGridVisible();
+}
+
+void Chart::setLabelFormat(ChartAxis which, const std::string& pattern) {
+    axisSettings_[indexOf(which)].labelFormat = pattern;
+    installTicker(which);
+}
+
+std::string Chart::labelFormat(ChartAxis which) const {
+    return axisSettings_[indexOf(which)].labelFormat;
+}
+
+void Chart::setAxisTitle(ChartAxis which, const QString& title) {
+    axis(which)->setLabel(title);
+}
+
+QString Chart::axisTitle(ChartAxis which) const {
+    return axis(which)->label();
+}
+
+void Chart::setGraphTitle(const QString& title) {
+    plot_->xAxis2->setLabel(title);
+}
+
+QString Chart::graphTitle() const {
+    return plot_->xAxis2->label();
+}
+
+void Chart::clearSeries(ChartSeries series) {
+    graph(series)->data()->clear();
+}
+
+void Chart::addPoint(ChartSeries series, double x, double y) {
+    graph(series)->addData(x, y);
+}
+
+void Chart::setPoints(ChartSeries series, const std::vector<double>& xs,
+                      const std::vector<double>& ys) {
+    graph(series)->setData(QVector<double>(xs.begin(), xs.end()),
+                           QVector<double>(ys.begin(), ys.end()));
+}
+
+int Chart::pointCount(ChartSeries series) const {
+    return graph(series)->dataCount();
+}
+
+void Chart::setSeriesColor(ChartSeries series, const QColor& color) {
+    seriesColors_[indexOf(series)] = color;
+    QCPGraph* g = graph(series);
+    switch (series) {
+    case ChartSeries::DataPointSeries:
+        applyDataPointStyle();
+        break;
+    case ChartSeries::SelectedDataPointSeries: {
+        QCPScatterStyle style = g->scatterStyle();
+        style.setBrush(color);
+        g->setScatterStyle(style);
+        break;
+    }
+    default: {
+        QPen pen = g->pen();
+        pen.setColor(color);
+        g->setPen(pen);
+    }
+    }
+}
+
+QColor Chart::seriesColor(ChartSeries series) const {
+    return seriesColors_[indexOf(series)];
+}
+
+void Chart::setDataPointStyle(PointStyle style) {
+    dataPointStyle_ = style;
+    applyDataPointStyle();
+}
+
+void Chart::applyDataPointStyle() {
+    const QColor color = seriesColors_[indexOf(ChartSeries::DataPointSeries)];
+    graph(ChartSeries::DataPointSeries)
+        ->setScatterStyle(QCPScatterStyle(shapeOf(dataPointStyle_), QPen(color, 1), QBrush(color),
+                                          DATA_POINT_SIZE));
+}
+
+void Chart::setCursorBox(double x1, double y1, double x2, double y2, const QStringList& lines) {
+    cursorBox_->setBox(x1, y1, x2, y2, lines);
+}
+
+void Chart::setCursorBoxActive(bool active) {
+    cursorBox_->setVisible(active);
+}
+
+bool Chart::isCursorBoxActive() const {
+    return cursorBox_->visible();
+}
+
+void Chart::setFooterLines(const QStringList& lines) {
+    footerLines_ = lines;
+    footer_->setText(lines.join(QLatin1Char('\n')));
+    updateFooterPlacement();
+}
+
+QStringList Chart::footerLines() const {
+    return footerLines_;
+}
+
+void Chart::setFooterVisible(bool visible) {
+    footerVisible_ = visible;
+    updateFooterPlacement();
+}
+
+bool Chart::isFooterShown() const {
+    return footer_->layout() != nullptr;
+}
+
+// The footer takes the row under the plot only while it is shown, so a hidden footer
+// leaves no gap.
+void Chart::updateFooterPlacement() {
+    const bool show = footerVisible_ && !footerLines_.isEmpty();
+    QCPLayoutGrid* grid = plot_->plotLayout();
+    if (show && !isFooterShown()) {
+        grid->addElement(1, 0, footer_);
+    } else if (!show && isFooterShown()) {
+        grid->take(footer_);
+        grid->simplify();
+    }
+    footer_->setVisible(show);
+}
+
+QImage Chart::renderImage() {
+    return plot_->toPixmap(plot_->width(), plot_->height()).toImage();
+}
+
+void Chart::replot() {
+    plot_->replot();
+}
+
+void Chart::resizeEvent(QResizeEvent* event) {
+    const int dx = static_cast<int>(event->size().width() * MARGIN_FRACTION);
+    const int dy = static_cast<int>(event->size().height() * MARGIN_FRACTION);
+    plot_->plotLayout()->setMargins(QMargins(dx, dy, dx, dy));
+    QWidget::resizeEvent(event);
+}

@@ -1,0 +1,58 @@
+#include "table/DataStringGrid.h"
+
+#include "app/ScreenScale.h"
+#include "table/CellMarkupDelegate.h"
+#include "table/DataTable.h"
+#include "table/DataTableModel.h"
+
+#include <QHeaderView>
+
+#include <iterator>
+
+namespace {
+
+constexpr int ROW_HEIGHT = 21;
+constexpr int ROW_NUMBER_WIDTH = 45;
+constexpr int NEW_COLUMN_WIDTH = 75;
+constexpr int START_UP_COLUMN_WIDTHS[] = {75, 83}; // columns "X" and "Y"
+constexpr int FONT_POINTS = 8;
+
+} // namespace
+
+DataStringGrid::DataStringGrid(DataTable& table, const ScreenScale& scale, QWidget* parent)
+    : QTableView(parent), model_(new DataTableModel(table, this)) {
+    setModel(model_);
+    setItemDelegate(new CellMarkupDelegate(this));
+    QFont small = font();
+    small.setPointSize(FONT_POINTS);
+    setFont(small);
+    setCornerButtonEnabled(false);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setWordWrap(false);
+
+    QHeaderView* names = horizontalHeader();
+    names->setFont(small);
+    names->setFixedHeight(scale(ROW_HEIGHT));
+    names->setSectionResizeMode(QHeaderView::Interactive);
+    names->setDefaultSectionSize(scale(NEW_COLUMN_WIDTH));
+    names->setHighlightSections(false);
+    for (int c = 0; c < int(std::size(START_UP_COLUMN_WIDTHS)) && c < model_->columnCount(); ++c)
+        names->resizeSection(c, scale(START_UP_COLUMN_WIDTHS[c]));
+
+    QHeaderView* numbers = verticalHeader();
+    numbers->setFont(small);
+    numbers->setSectionResizeMode(QHeaderView::Fixed);
+    numbers->setMinimumSectionSize(1);
+    numbers->setDefaultSectionSize(scale(ROW_HEIGHT));
+    numbers->setFixedWidth(scale(ROW_NUMBER_WIDTH));
+    numbers->setHighlightSections(false);
+    applySummarySpan();
+}
+
+void DataStringGrid::refreshCells() {
+    model_->cellsChanged();
+}
+
+void DataStringGrid::applySummarySpan() {
+    setSpan(model_->summaryRow(), 0, DataTable::SUMMARY_ROWS, model_->columnCount());
+}

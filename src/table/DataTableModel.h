@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+class DataTable;
+
+// Shows the document's DataTable to the grid view. The table's fixed names row and
+// row-number column are the view's headers, so they stay in sight while scrolling and the
+// columns can be resized by their borders; model cell (r, c) is table cell (c + 1, r + 1).
+// The rows below the data form the summary block, whose text sits in its first cell.
+class DataTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit DataTableModel(DataTable& table, QObject* parent = nullptr);
+
+    static int tableColumn(const QModelIndex& index) { return index.column() + 1; }
+    static int tableRow(const QModelIndex& index) { return index.row() + 1; }
+    // The first model row of the summary block.
+    int summaryRow() const;
+    bool isDataCell(const QModelIndex& index) const;
+
+    // The texts of the table changed underneath (a fit shown or cleared, say).
+    void cellsChanged();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+signals:
+    // An edit changed the text of a data cell (table coordinates).
+    void cellEdited(int column, int row);
+
+private:
+    DataTable& table_;
+};

@@ -1,0 +1,92 @@
+#include "MainFormFixture.h"
+
+#include "table/DataStringGrid.h"
+#include "table/DataTableModel.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+class DataStringGridTest : public MainFormTest {
+protected:
+    DataStringGrid& grid() { return form->grid(); }
+    DataTableModel& model() { return grid().tableModel(); }
+    DataTable& table() { return form->document().table; }
+
+    // The first key opens the cell's editor, which takes the rest.
+    void typeIntoCell(int row, int column, const QString& text) {
+        grid().setCurrentIndex(model().index(row, column));
+        QTest::keyClicks(&grid(), text.left(1));
+        auto* editor = grid().viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr) << "no editor opened";
+        QTest::keyClicks(editor, text.mid(1));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST_F(DataStringGridTest, ShowsTheDefaultTableWithFixedNamesAndRowNumbers) {
+    EXPECT_EQ(model().rowCount(), 35); // 30 data rows and the 5 summary rows
+    EXPECT_EQ(model().columnCount(), 2);
+    EXPECT_EQ(model().headerData(0, Qt::Horizontal).toString(), "X");
+    EXPECT_EQ(model().headerData(1, Qt::Horizontal).toString(), "Y");
+    EXPECT_EQ(model().headerData(0, Qt::Vertical).toString(), "1");
+    EXPECT_EQ(model().headerData(29, Qt::Vertical).toString(), "30");
+    EXPECT_EQ(model().headerData(30, Qt::Vertical).toString(), "");
+    EXPECT_EQ(model().headerData(0, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignCenter);
+    EXPECT_EQ(model().data(model().index(0, 0), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignLeft | Qt::AlignBottom);
+}
+
+TEST_F(DataStringGridTest, StartUpGeometryAndFont) {
+    EXPECT_EQ(grid().verticalHeader()->width(), 45);
+    EXPECT_EQ(grid().columnWidth(0), 75);
+    EXPECT_EQ(grid().columnWidth(1), 83);
+    EXPECT_EQ(grid().horizontalHeader()->defaultSectionSize(), 75) << "width of added columns";
+    EXPECT_EQ(grid().horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
+    EXPECT_EQ(grid().rowHeight(0), 21);
+    EXPECT_EQ(grid().rowHeight(34), 21);
+    EXPECT_EQ(grid().horizontalHeader()->height(), 21);
+    EXPECT_EQ(grid().font().pointSize(), 8);
+}
+
+TEST_F(DataStringGridTest, SummaryBlockIsOneMergedReadOnlyCell) {
+    const int first = model().summaryRow();
+    EXPECT_EQ(first, 30);
+    EXPECT_EQ(grid().rowSpan(first, 0), 5);
+    EXPECT_EQ(grid().columnSpan(first, 0), 2);
+    EXPECT_FALSE(model().flags(model().index(first, 0)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(model().flags(model().index(first, 0)) & Qt::ItemIsSelectable);
+    EXPECT_TRUE(model().flags(model().index(29, 1)) & Qt::ItemIsEditable);
+
+    table().setSummaryText("y = a + bx:\ra = 1  +/-  0.1");
+    grid().refreshCells();
+    EXPECT_EQ(model().data(model().index(first, 0)).toString(), "y = a + bx:\ra = 1  +/-  0.1");
+    EXPECT_EQ(model().data(model().index(first + 1, 0)).toString(), "");
+}
+
+TEST_F(DataStringGridTest, EditingADataCellChangesTheDocument) {
+    typeIntoCell(2, 1, "4.5");
+    EXPECT_EQ(table().cellText(2, 3), "4.5");
+    EXPECT_TRUE(table().modified);
+    EXPECT_EQ(model().data(model().index(2, 1)).toString(), "4.5");
+}
+
+TEST_F(DataStringGridTest, AnEditThatChangesNothingLeavesTheDocumentUnmodified) {
+    table().setCellText(1, 1, "7");
+    EXPECT_TRUE(model().setData(model().index(0, 0), "7"));
+    EXPECT_FALSE(table().modified);
+    EXPECT_FALSE(model().setData(model().index(30, 0), "text")) << "summary block";
+    EXPECT_EQ(table().summaryText(), "");
+}
+
+TEST_F(DataStringGridTest, AnEditRemovesAShownFit) {
+    table().setSummaryText("y = a + bx:");
+    form->findChild<QToolButton*>("FitToolButton")->setChecked(true);
+    ASSERT_TRUE(form->isFitShown());
+    EXPECT_TRUE(model().setData(model().index(0, 0), "1"));
+    EXPECT_FALSE(form->isFitShown());
+    EXPECT_EQ(table().summaryText(), "");
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/UiServices.h"
+
+#include <QDialog>
+#include <QString>
+#include <QUrl>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The program's modal interactions, answered from a script: every message is recorded and
+// answered from a queue, runModal shows the dialog and hands it to the next test callback
+// (which fills fields and returns Accepted or Rejected), file and colour dialogs answer
+// from queues, and desktop requests are recorded.
+class ScriptedUiServices : public UiServices {
+public:
+    struct Message {
+        QString text;
+        QString caption;
+        Icon icon;
+        Buttons buttons;
+    };
+    using DialogScript = std::function<int(QDialog&)>;
+
+    // Scripts.
+    std::deque<Answer> answers;
+    std::deque<DialogScript> dialogScripts;
+    std::deque<QString> fileNames;
+    std::deque<std::optional<QColor>> colors;
+    std::deque<bool> printerSetupAnswers;
+
+    // Records.
+    std::vector<Message> messages;
+    std::vector<QString> modalDialogTitles;
+    std::vector<QString> fileDialogFilters;
+    int printerSetups = 0;
+    std::vector<QString> openedDocuments;
+    std::vector<QUrl> openedUrls;
+
+    Answer message(const QString& text, const QString& caption, Icon icon,
+                   Buttons buttons) override;
+    int runModal(QDialog& dialog) override;
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter, bool overwritePrompt) override;
+    std::optional<QColor> chooseColor(const QColor& current) override;
+    bool setupPrinter(QPrinter& printer) override;
+    void openDocument(const QString& path) override;
+    void openUrl(const QUrl& url) override;
+
+private:
+    QString nextFileName(const QString& filter);
+};
