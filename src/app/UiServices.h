@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UserMessage.h"
+
 #include <QColor>
 #include <QString>
 #include <QUrl>
@@ -15,14 +17,19 @@ class QPrinter;
 // headless.
 class UiServices {
 public:
-    enum class Icon { Stop, Warning, Information, Question };
-    enum class Buttons { Ok, YesNo, YesNoCancel };
+    using Icon = MessageIcon;
+    using Buttons = MessageButtons;
     enum class Answer { Ok, Yes, No, Cancel };
 
     virtual ~UiServices() = default;
 
     virtual Answer message(const QString& text, const QString& caption, Icon icon,
                            Buttons buttons) = 0;
+    // A message the core decided on.
+    Answer show(const UserMessage& m) {
+        return message(QString::fromStdString(m.text), QString::fromStdString(m.caption), m.icon,
+                       m.buttons);
+    }
     // Shows the dialog modally; returns its result (QDialog::Accepted or Rejected).
     virtual int runModal(QDialog& dialog) = 0;
     // File-type filters are "description|pattern|description|pattern" lists; several
