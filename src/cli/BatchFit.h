@@ -1,0 +1,40 @@
+#pragma once
+
+#include "cli/RowRange.h"
+#include "fitctl/FitOutcome.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What a batch fit is asked to do. An unset field keeps what the input file
+// says; a plain-text table says what a new document does: X in column 1,
+// Y in column 2, no dX or dY, a straight line with estimated dY, no selection.
+struct BatchRequest {
+    std::string path;
+    std::optional<FitType> fitType;
+    std::optional<ErrorMethod> errorMethod;
+    // Data columns, numbered from 1 as the table numbers them.
+    std::optional<int> x, y, dx, dy;
+    std::optional<RowRange> rows;
+};
+
+// The program's exit status: the fit was refused or failed, or the input
+// could not be used as asked (an unreadable file, a column the table lacks).
+enum class ExitStatus { Success = 0, FitFailed = 1, BadInput = 2 };
+
+struct BatchResult {
+    ExitStatus status = ExitStatus::Success;
+    // Why the run stopped: the window's own message where the window has one.
+    std::string error;
+    // Warnings the window shows on the way; the fit goes on after them.
+    std::vector<std::string> warnings;
+    FitOutcome outcome; // valid on success
+    int pointCount = 0; // the points that went into the fit
+
+    bool succeeded() const { return status == ExitStatus::Success; }
+};
+
+// Reads the file and runs the window's fit request on it: the same checks,
+// point collection, transforms, fit and results. Nothing is printed.
+BatchResult runBatchFit(const BatchRequest& request);

@@ -1,0 +1,43 @@
+#include "cli/BatchOutput.h"
+
+#include "cli/FitNames.h"
+#include "cli/ShownFigures.h"
+#include "fitctl/FitResultTexts.h"
+
+namespace {
+
+// Results are long doubles; JSON numbers are doubles, written so that they
+// read back to the same double.
+double full(long double v) {
+    return static_cast<double>(v);
+}
+
+nlohmann::ordered_json parameterJson(const FitParameter& p) {
+    return {{"name", std::string(1, p.letter)}, {"value", full(p.value)}, {"sigma", full(p.sigma)}};
+}
+
+} // namespace
+
+void printResultLines(std::ostream& out, const BatchResult& result) {
+    for (const std::string& line : resultLines(result.outcome, '.'))
+        out << line << '\n';
+}
+
+nlohmann::ordered_json resultJson(const BatchResult& result) {
+    const FitOutcome& o = result.outcome;
+    nlohmann::ordered_json json;
+    json["model"] = nameOf(o.fitType);
+    json["errors"] = nameOf(o.errorMethod);
+    json["points"] = result.pointCount;
+    json["parameters"] = nlohmann::ordered_json::array();
+    for (const FitParameter& p : o.parameters)
+        json["parameters"].push_back(parameterJson(p));
+    if (showsR(o.fitType, o.errorMethod))
+        json["r"] = full(o.r);
+    if (showsReducedChiSquare(o.errorMethod))
+        json["reducedChiSquare"] = full(o.reducedChiSquare);
+    json["xMin"] = full(o.xMin);
+    json["xMax"] = full(o.xMax);
+    json["warnings"] = result.warnings;
+    return json;
+}

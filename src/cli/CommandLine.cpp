@@ -1,0 +1,105 @@
+#include "cli/CommandLine.h"
+
+#include "cli/FitNames.h"
+#include "files/TextTable.h"
+#include "table/DataTable.h"
+
+#include <CLI/CLI.hpp>
+
+namespace {
+
+constexpr const char* DESCRIPTION =
+    "Fits a model to a plain-text table (values separated by blanks, one row per line) the way "
+    "Kelvane's window does, and prints the results the window's graph footer shows.";
+
+constexpr const char* EXIT_STATUSES =
+    "Exit status: 0 when the fit succeeded, 1 when it was refused or failed, 2 for a usage "
+    "error or an unreadable file.";
+
+// A data column option: its value is kept only when the option is given, so
+// that an input file's own columns stay in force otherwise.
+struct ColumnOption {
+    int value = 0;
+    CLI::Option* option = nullptr;
+
+    std::optional<int> given() const {
+        return option->count() > 0 ? std::optional<int>(value) : std::nullopt;
+    }
+};
+
+void addColumnOption(CLI::App& app, ColumnOption& column, const char* name, const char* what) {
+    column.option = app.add_option(name, column.value, what)
+                        ->type_name("N")
+                        ->check(CLI::Range(1, TextTable::MAX_COLUMNS));
+}
+
+const CLI::Validator ROW_RANGE(
+    [](std::string& text) -> std::string {
+        if (parseRowRange(text))
+            return {};
+        return "expected A:B with 1 <= A <= B <= " +
+               std::to_string(DataTable::ROW_COUNT_CHOICES.back()) + ", not " + text;
+    },
+    "A:B");
+
+// Everything the command line holds before it becomes a request.
+struct Arguments {
+    std::string path;
+    std::string model;
+    std::string errors;
+    std::string rows;
+    ColumnOption x, y, dx, dy;
+    bool json = false;
+};
+
+void declare(CLI::App& app, Arguments& a) {
+    app.add_option("file", a.path, "The table to fit")->required()->type_name("FILE");
+    addColumnOption(app, a.x, "--x", "Column of X (default 1)");
+    addColumnOption(app, a.y, "--y", "Column of Y (default 2)");
+    addColumnOption(app, a.dx, "--dx", "Column of dX, for --errors dxdy");
+    addColumnOption(app, a.dy, "--dy", "Column of dY, for --errors dy and dxdy");
+    app.add_option("--model", a.model, "Fitting function (default linear)")
+        ->check(CLI::IsMember(fitTypeNames()));
+    app.add_option("--errors", a.errors, "Error method (default estimate)")
+        ->check(CLI::IsMember(errorMethodNames()));
+    app.add_option("--rows", a.rows, "Fit only rows A to B, like a selection in the window")
+        ->type_name("A:B")
+        ->check(ROW_RANGE);
+    app.add_flag("--json", a.json, "Print one JSON object with full-precision numbers");
+    app.set_version_flag("--version", std::string("kelvane-fit ") + KELVANE_VERSION);
+    app.footer(EXIT_STATUSES);
+}
+
+CommandLine toCommandLine(const Arguments& a) {
+    CommandLine line;
+    line.json = a.json;
+    BatchRequest& request = line.request;
+    request.path = a.path;
+    if (!a.model.empty())
+        request.fitType = fitTypeNamed(a.model);
+    if (!a.errors.empty())
+        request.errorMethod = errorMethodNamed(a.errors);
+    request.x = a.x.given();
+    request.y = a.y.given();
+    request.dx = a.dx.given();
+    request.dy = a.dy.given();
+    if (!a.rows.empty())
+        request.rows = parseRowRange(a.rows);
+    return line;
+}
+
+} // namespace
+
+std::variant<CommandLine, ExitStatus> parseCommandLine(int argc, const char* const argv[]) {
+    CLI::App app(DESCRIPTION, "kelvane-fit");
+    Arguments arguments;
+    declare(app, arguments);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // Help and version end with status 0; every other parse error is a
+        // usage error, whatever number the library would give it.
+        return app.exit(e) == 0 ? ExitStatus::Success : ExitStatus::BadInput;
+    }
+    return toCommandLine(arguments);
+}

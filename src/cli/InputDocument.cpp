@@ -1,0 +1,71 @@
+#include "cli/InputDocument.h"
+
+#include "common/KelvaneError.h"
+#include "files/TextTable.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// Every record of a Kelvane document starts with this signature, the first
+// one at the very beginning of the file.
+constexpr const char* DOCUMENT_SIGNATURE = "TPF0";
+
+constexpr int MOST_ROWS = DataTable::ROW_COUNT_CHOICES.back();
+
+bool isDocument(const TextTable& text) {
+    return !text.rows.empty() && !text.rows.front().empty() &&
+           text.rows.front().front().rfind(DOCUMENT_SIGNATURE, 0) == 0;
+}
+
+// The smallest row count of the window's choices that holds every line.
+int rowCountFor(std::size_t lines) {
+    for (int choice : DataTable::ROW_COUNT_CHOICES)
+        if (static_cast<std::size_t>(choice) >= lines)
+            return choice;
+    return MOST_ROWS;
+}
+
+void setColumnCount(DataTable& table, int dataColumns) {
+    while (table.columnCount() - 1 > dataColumns)
+        table.deleteColumn(table.columnCount() - 1);
+    while (table.columnCount() - 1 < dataColumns)
+        table.addColumn(""); // the import leaves added columns unnamed
+}
+
+void fillTable(DataTable& table, const TextTable& text) {
+    setColumnCount(table, text.columnCount);
+    table.setDataRowCount(rowCountFor(text.rows.size()));
+    for (std::size_t row = 0; row < text.rows.size(); ++row)
+        for (std::size_t column = 0; column < text.rows[row].size(); ++column)
+            table.setCellText(static_cast<int>(column) + 1, static_cast<int>(row) + 1,
+                              text.rows[row][column]);
+}
+
+} // namespace
+
+Document loadInputDocument(const std::string& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        throw KelvaneError(FILE_NOT_FOUND);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw KelvaneError(FILE_NOT_FOUND);
+
+    const TextTable text = readTextTable(in, MOST_ROWS);
+    if (in.bad())
+        throw KelvaneError(FILE_NOT_FOUND);
+    // Read as text, a document would give columns of binary noise.
+    if (isDocument(text))
+        throw KelvaneError("This is a Kelvane document (.dat); kelvane-fit reads plain-text "
+                           "tables only. Export the table as text and fit that file.");
+    // Rows beyond the window's table would be fitted here and nowhere else.
+    if (text.truncated)
+        throw KelvaneError("The table has more than " + std::to_string(MOST_ROWS) +
+                           " rows; Kelvane's table holds at most " + std::to_string(MOST_ROWS) +
+                           ".");
+    Document document;
+    fillTable(document.table, text);
+    return document;
+}

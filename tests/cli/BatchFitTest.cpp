@@ -1,0 +1,159 @@
+// The batch layer without the program around it: how a file becomes the
+// window's table, which inputs it turns away, and the small rules of the
+// command line.
+
+#include "TempFiles.h"
+
+#include "cli/BatchFit.h"
+#include "cli/FitNames.h"
+#include "cli/InputDocument.h"
+#include "cli/RowRange.h"
+#include "cli/ShownFigures.h"
+#include "common/KelvaneError.h"
+#include "fitctl/FitResultTexts.h"
+#include "fitctl/FitTexts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string lines(int count) {
+    std::string text;
+    for (int i = 1; i <= count; ++i)
+        text += std::to_string(i) + " " + std::to_string(i * i) + "\n";
+    return text;
+}
+
+std::string loadError(const std::string& path) {
+    try {
+        loadInputDocument(path);
+    } catch (const KelvaneError& e) {
+        return e.what();
+    }
+    return "(loaded)";
+}
+
+TEST(InputDocument, LineIIsRowIAndTheFirstLineFixesTheColumns) {
+    const Document d = loadInputDocument(writeTempFile("t.txt", "1 2 3\n\n  4 5\n6 7 8 9\n"));
+    const DataTable& t = d.table;
+    EXPECT_EQ(t.columnCount(), 4); // three data columns after the row numbers
+    EXPECT_EQ(t.cellText(1, 1), "1");
+    EXPECT_EQ(t.cellText(3, 1), "3");
+    EXPECT_FALSE(t.isFilled(1, 2)); // the empty line is row 2
+    EXPECT_EQ(t.cellText(1, 3), "4");
+    EXPECT_FALSE(t.isFilled(3, 3));
+    EXPECT_EQ(t.cellText(3, 4), "8"); // the fourth value has no column
+    // Everything else is a new document's.
+    EXPECT_EQ(d.fitType, FitType::LINEAR);
+    EXPECT_EQ(d.errorMethod, ErrorMethod::ESTDY);
+    EXPECT_EQ(t.roles.x, 1);
+    EXPECT_EQ(t.roles.y, 2);
+    EXPECT_EQ(t.roles.dy, -1);
+    EXPECT_EQ(t.selectionTop, t.selectionBottom);
+}
+
+TEST(InputDocument, TheTableTakesTheSmallestRowCountThatHoldsEveryLine) {
+    const std::pair<int, int> linesAndRows[] = {{0, 30}, {30, 30}, {31, 60}, {81, 100}, {200, 200}};
+    for (const auto& [count, rows] : linesAndRows) {
+        const Document d = loadInputDocument(writeTempFile("rows.txt", lines(count)));
+        EXPECT_EQ(d.table.dataRowCount(), rows) << count << " lines";
+    }
+    const Document d = loadInputDocument(writeTempFile("rows.txt", lines(200)));
+    EXPECT_EQ(d.table.cellText(2, 200), "40000");
+}
+
+TEST(InputDocument, FilesThatCannotBeTakenAsATableAreTurnedAway) {
+    EXPECT_EQ(loadError(tempFolder() + "/absent.txt"), "File Not Found!");
+    EXPECT_EQ(loadError(tempFolder()), "File Not Found!"); // a folder
+    EXPECT_EQ(loadError(writeTempFile("long.txt", lines(201))),
+              "The table has more than 200 rows; Kelvane's table holds at most 200.");
+    // A single empty line beyond 200 rows is still a row the window cannot hold.
+    EXPECT_NE(loadError(writeTempFile("long.txt", lines(200) + "\n")), "(loaded)");
+    const std::string document("TPF0\x0bTGridCellIO\x00\x03"
+                               "Col\x02\x01",
+                               22);
+    EXPECT_EQ(loadError(writeTempFile("doc.dat", document)),
+              "This is a Kelvane document (.dat); kelvane-fit reads plain-text tables only. "
+              "Export the table as text and fit that file.");
+}
+
+BatchRequest requestFor(const std::string& content) {
+    BatchRequest request;
+    request.path = writeTempFile("table.txt", content);
+    return request;
+}
+
+TEST(BatchFit, OptionsOverrideTheColumnsAndTheRowsInUse) {
+    // Y in column 3, X in column 1; rows 2 to 4 hold the line y = 2x + 1
+    // exactly, the others lie far off it.
+    BatchRequest request = requestFor("1 0 50\n1 0 3\n2 0 5\n3 0 7\n4 0 -20\n");
+    request.y = 3;
+    request.rows = RowRange{2, 4};
+    const BatchResult r = runBatchFit(request);
+    ASSERT_TRUE(r.succeeded()) << r.error;
+    EXPECT_EQ(r.pointCount, 3);
+    EXPECT_NEAR(static_cast<double>(r.outcome.parameters[0].value), 1, 1e-12);
+    EXPECT_NEAR(static_cast<double>(r.outcome.parameters[1].value), 2, 1e-12);
+
+    request.rows = RowRange{3, 3}; // a single row selects nothing: all five points
+    EXPECT_EQ(runBatchFit(request).pointCount, 5);
+}
+
+TEST(BatchFit, AColumnTheTableLacksIsNamedEvenWhenTheMethodWouldIgnoreIt) {
+    BatchRequest request = requestFor("1 2\n2 4\n3 7\n");
+    request.dx = 1;
+    request.dy = 7;
+    const BatchResult r = runBatchFit(request);
+    EXPECT_EQ(r.status, ExitStatus::BadInput);
+    EXPECT_EQ(r.error, "Column 7 for dY (--dy) is not in the table: it has 2 columns.");
+
+    const BatchResult one = runBatchFit(requestFor("1\n2\n3\n"));
+    EXPECT_EQ(one.error, "Column 2 for Y (--y) is not in the table: it has 1 column.");
+}
+
+TEST(BatchFit, WarningsStayWhenTheFitIsRefusedLater) {
+    BatchRequest request = requestFor("1 2\n2\n3 -7\n4 8\n");
+    request.fitType = FitType::EXPONENTIAL;
+    const BatchResult r = runBatchFit(request);
+    EXPECT_EQ(r.status, ExitStatus::FitFailed);
+    EXPECT_EQ(r.error, "The Log of a negative is undefined!");
+    ASSERT_EQ(r.warnings.size(), 1u);
+    EXPECT_EQ(r.warnings[0].rfind("Warning: You have incomplete row(s)", 0), 0u);
+}
+
+TEST(ShownFigures, ListExactlyTheFiguresOfTheWindowsGoodnessLine) {
+    for (FitType type : ALL_FIT_TYPES)
+        for (ErrorMethod method : ALL_ERROR_METHODS) {
+            FitOutcome o;
+            o.fitType = type;
+            o.errorMethod = method;
+            const std::string last = resultLines(o, '.').back();
+            SCOPED_TRACE(last);
+            EXPECT_EQ(showsR(type, method), last.rfind("r = ", 0) == 0);
+            EXPECT_EQ(showsReducedChiSquare(method),
+                      last.find("Reduced Chi^2 = ") != std::string::npos);
+        }
+}
+
+TEST(CommandLineWords, RowRangesAreAToBWithinTheWindowsRows) {
+    const auto range = parseRowRange("3:7");
+    ASSERT_TRUE(range);
+    EXPECT_EQ(range->first, 3);
+    EXPECT_EQ(range->last, 7);
+    EXPECT_TRUE(parseRowRange("4:4"));
+    EXPECT_TRUE(parseRowRange("1:200"));
+    for (const char* bad : {"", "3", "7:3", "0:2", "1:201", "-1:3", "+1:3", "a:b", "3:", ":3",
+                            "1:2:3", " 1:3", "1:3 ", "0001:3"})
+        EXPECT_FALSE(parseRowRange(bad)) << bad;
+}
+
+TEST(CommandLineWords, EveryFittingFunctionAndErrorMethodHasItsOwnWord) {
+    for (FitType type : ALL_FIT_TYPES)
+        EXPECT_EQ(fitTypeNamed(nameOf(type)), type) << nameOf(type);
+    for (ErrorMethod method : ALL_ERROR_METHODS)
+        EXPECT_EQ(errorMethodNamed(nameOf(method)), method) << nameOf(method);
+    EXPECT_EQ(fitTypeNames().size(), ALL_FIT_TYPES.size());
+    EXPECT_FALSE(fitTypeNamed("LINEAR")); // the document keywords are not command-line words
+}
+
+} // namespace

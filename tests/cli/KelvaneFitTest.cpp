@@ -1,0 +1,212 @@
+// Runs the built kelvane-fit the way a script does and checks what it
+// prints, where, and with which exit status.
+
+#include "FitCases.h"
+#include "TempFiles.h"
+
+#include "cli/FitNames.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const std::string FITS = KELVANE_FITS_DIR;
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+ProgramRun runKelvaneFit(const std::string& arguments) {
+    const std::string out = tempFolder() + "/stdout";
+    const std::string err = tempFolder() + "/stderr";
+    const std::string command = std::string("'") + KELVANE_FIT_PROGRAM + "' " + arguments + " >'" +
+                                out + "' 2>'" + err + "'";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readWholeFile(out), readWholeFile(err)};
+}
+
+std::string quoted(const std::string& path) {
+    return "'" + path + "'";
+}
+std::string fixture(const std::string& name) {
+    return quoted(FITS + "/" + name);
+}
+std::string table(const std::string& name, const std::string& content) {
+    return quoted(writeTempFile(name, content));
+}
+
+std::string argumentsFor(const FitCase& c) {
+    std::string args =
+        std::string("--model ") + nameOf(c.fitType) + " --errors " + nameOf(c.errorMethod);
+    const std::pair<const char*, std::string> columns[] = {
+        {"--x", c.x}, {"--y", c.y}, {"--dx", c.dx}, {"--dy", c.dy}, {"--rows", c.rows}};
+    for (const auto& [option, value] : columns)
+        if (value != "-")
+            args += std::string(" ") + option + " " + value;
+    return args + " " + fixture(c.table);
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+const std::string INCOMPLETE_ROWS = "Warning: You have incomplete row(s) of data. Fit results "
+                                    "will NOT include data from incomplete rows.\n";
+
+TEST(KelvaneFit, PrintsTheFooterLinesOfEveryKnownFit) {
+    const std::vector<FitCase> cases = readFitCases(FITS);
+    ASSERT_GE(cases.size(), 12u);
+    for (const FitCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ProgramRun run = runKelvaneFit(argumentsFor(c));
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, joined(expectedLines(FITS, c)));
+        // The one case with a partly filled row warns and fits the rest.
+        EXPECT_EQ(run.err, c.name == "incomplete_row" ? INCOMPLETE_ROWS : "");
+    }
+}
+
+TEST(KelvaneFit, DefaultsAreAStraightLineWithEstimatedDYOverColumnsOneAndTwo) {
+    const ProgramRun run = runKelvaneFit(fixture("three_points.txt"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, readWholeFile(FITS + "/line_estimate.expected"));
+}
+
+nlohmann::json jsonOf(const ProgramRun& run) {
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out);
+}
+
+TEST(KelvaneFit, JsonCarriesTheFullPrecisionValues) {
+    const ProgramRun run = runKelvaneFit("--json " + fixture("three_points.txt"));
+    // One object on one line, nothing else.
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
+    const nlohmann::json j = jsonOf(run);
+    EXPECT_EQ(j["model"], "linear");
+    EXPECT_EQ(j["errors"], "estimate");
+    EXPECT_EQ(j["points"], 3);
+    ASSERT_EQ(j["parameters"].size(), 2u);
+    EXPECT_EQ(j["parameters"][0]["name"], "a");
+    EXPECT_NEAR(j["parameters"][0]["value"].get<double>(), -2.0 / 3, 1e-15);
+    EXPECT_NEAR(j["parameters"][0]["sigma"].get<double>(), std::sqrt(14.0 / 36), 1e-15);
+    EXPECT_EQ(j["parameters"][1]["value"].get<double>(), 2.5);
+    EXPECT_NEAR(j["parameters"][1]["sigma"].get<double>(), std::sqrt(1.0 / 12), 1e-15);
+    EXPECT_NEAR(j["r"].get<double>(), 15 / std::sqrt(228.0), 1e-15);
+    EXPECT_FALSE(j.contains("reducedChiSquare")); // the window shows none with estimated dY
+    EXPECT_EQ(j["xMin"], 1.0);
+    EXPECT_EQ(j["xMax"], 3.0);
+    EXPECT_EQ(j["warnings"], nlohmann::json::array());
+}
+
+TEST(KelvaneFit, JsonOfAPowerLawGivesTheFactorAndTheRangeInDataUnits) {
+    const nlohmann::json j = jsonOf(runKelvaneFit("--model power --errors dy --x 2 --y 3 --dy 1 "
+                                                  "--json " +
+                                                  fixture("power_law.txt")));
+    // Independently computed from the logarithms of the table.
+    EXPECT_NEAR(j["parameters"][0]["value"].get<double>(), 3.0327129525804954, 1e-12);
+    EXPECT_NEAR(j["parameters"][0]["sigma"].get<double>(), 0.13929591307953598, 1e-12);
+    EXPECT_NEAR(j["parameters"][1]["value"].get<double>(), 1.4921504377634407, 1e-12);
+    EXPECT_NEAR(j["reducedChiSquare"].get<double>(), 0.21497024484746186, 1e-12);
+    EXPECT_FALSE(j.contains("r"));
+    EXPECT_NEAR(j["xMin"].get<double>(), 1, 1e-12);
+    EXPECT_NEAR(j["xMax"].get<double>(), 6, 1e-12);
+}
+
+TEST(KelvaneFit, JsonListsTheWarningsShownOnTheWay) {
+    const ProgramRun run = runKelvaneFit("--json " + fixture("incomplete_row.txt"));
+    const nlohmann::json j = jsonOf(run);
+    EXPECT_EQ(j["points"], 3);
+    EXPECT_EQ(j["warnings"],
+              nlohmann::json::array({INCOMPLETE_ROWS.substr(0, INCOMPLETE_ROWS.size() - 1)}));
+    EXPECT_EQ(run.err, INCOMPLETE_ROWS);
+}
+
+// A refusal prints the window's message on standard error, nothing on
+// standard output, and exits with 1.
+void expectRefusal(const std::string& arguments, const std::string& message) {
+    SCOPED_TRACE(arguments);
+    const ProgramRun run = runKelvaneFit(arguments);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, message + "\n");
+}
+
+TEST(KelvaneFit, RefusalsAndFailedFitsUseTheWindowsTexts) {
+    expectRefusal(table("two.txt", "1 2\n2 4\n"),
+                  "At least 3 data points are required to perform this fit.");
+    expectRefusal("--rows 3:4 " + fixture("selection.txt"),
+                  "At least 3 data points are required to perform this fit. You're data selection "
+                  "is too small.  Either (i) select more data from the grid or (ii) remove "
+                  "selection in order to fit the entire data set.");
+    expectRefusal("--model exp " + table("negative.txt", "1 2\n2 -4\n3 7\n"),
+                  "The Log of a negative is undefined!");
+    expectRefusal(table("points.txt", "1 2 1.2.3\n2 4\n3 7\n"),
+                  "You have a data point with too many decimal points! Please Fix it.");
+    expectRefusal(table("word.txt", "1 2\n2 abc\n3 7\n"),
+                  "'abc' is not a valid floating point value");
+    expectRefusal("--model origin --errors dxdy --dx 3 --dy 4 " + fixture("xy_errors.txt"),
+                  "Sorry. I cannot perform a linear fit through the origin using X & Y Error "
+                  "Bars.  This method has not yet been implemented.");
+    expectRefusal("--errors dy --dy 3 " + table("zero_dy.txt", "1 2 1\n2 4 0\n3 7 1\n"),
+                  "Error bars must be Non-Zero.");
+}
+
+TEST(KelvaneFit, ADivergingXAndYFitPrintsTheDivergenceMessageAndExitsWithOne) {
+    const ProgramRun run = runKelvaneFit("--errors dxdy --dx 3 --dy 4 " +
+                                         table("diverging.txt", "-4 -3 1 9\n1 -6 3 8\n0 6 9 5\n"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    const std::string prefix = "Series may be diverging! After501 iterations, Slope = 0.298";
+    EXPECT_EQ(run.err.substr(0, prefix.size()), prefix) << run.err;
+}
+
+// A usage problem names itself on standard error and exits with 2.
+ProgramRun expectUsageError(const std::string& arguments) {
+    SCOPED_TRACE(arguments);
+    const ProgramRun run = runKelvaneFit(arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err, "");
+    return run;
+}
+
+TEST(KelvaneFit, MalformedOptionsAreUsageErrors) {
+    const std::string file = " " + fixture("three_points.txt");
+    for (const char* options : {"--model cubic", "--errors both", "--x 0", "--y two", "--dy 51",
+                                "--rows 7:3", "--x 1.5", "--x 1 --x 2", "--bogus"})
+        expectUsageError(options + file);
+    expectUsageError("");                // no file
+    expectUsageError(file + " " + file); // two files
+    EXPECT_NE(expectUsageError("--model cubic" + file).err.find("--model"), std::string::npos);
+}
+
+TEST(KelvaneFit, InputsThatCannotBeFittedAsAskedAreUsageErrors) {
+    EXPECT_EQ(expectUsageError(quoted(tempFolder() + "/absent.txt")).err, "File Not Found!\n");
+    EXPECT_EQ(expectUsageError("--errors dy " + fixture("three_points.txt")).err,
+              "--errors dy needs the column of dY: give --dy N.\n");
+    EXPECT_EQ(expectUsageError("--errors dxdy --dy 3 " + fixture("three_points.txt")).err,
+              "--errors dxdy needs the columns of dX and dY: give --dx N and --dy N.\n");
+}
+
+TEST(KelvaneFit, HelpAndVersionExitWithZero) {
+    const ProgramRun help = runKelvaneFit("--help");
+    EXPECT_EQ(help.status, 0);
+    for (const char* option : {"--model", "--errors", "--rows", "--json", "--dx", "--dy"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    const ProgramRun version = runKelvaneFit("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("kelvane-fit ", 0), 0u) << version.out;
+}
+
+} // namespace
