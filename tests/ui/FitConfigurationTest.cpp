@@ -161,6 +161,16 @@ TEST_F(FitConfigurationTest, YErrorBarsOfferANewColumn) {
     expectFitCleared();
 }
 
+// "Y Error Bars" adds one column and does not count again, even when it is not enough.
+TEST_F(FitConfigurationTest, YErrorBarsOfferOneColumnOnly) {
+    model().deleteColumn(2); // a one-column table, as an import may leave
+    ui.answers = {Answer::Yes};
+    ui.dialogScripts = {newColumn("Y")};
+    action("dYi")->trigger();
+    EXPECT_EQ(ui.modalDialogTitles.size(), 1u);
+    EXPECT_EQ(form->document().errorMethod, ErrorMethod::DYI);
+}
+
 TEST_F(FitConfigurationTest, XAndYErrorBarsOpenTheNameDialogTwice) {
     QStringList prompts;
     const auto named = [&prompts](const QString& name) {
