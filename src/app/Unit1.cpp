@@ -169,6 +169,7 @@ void TMainForm::createStatusBar(const ScreenScale& scale) {
 // The dialogs are created once, after the main window, and hidden between uses.
 void TMainForm::createDialogs() {
     aboutBox_ = new TAboutBox(ui_, this);
+    createColumnDialogs();
 }
 
 void TMainForm::onCommand(QAction* action, void (TMainForm::*handler)()) {
@@ -197,6 +198,7 @@ void TMainForm::connectCommands() {
     marked.push_back(a.AnalyzeDataAction);
     for (QAction* item : marked)
         connect(item, &QAction::triggered, this, &TMainForm::showCheckMarks);
+    connectColumnAndFitCommands();
 }
 
 // The texts of the start-up configuration; the fit-configuration commands write their

@@ -18,6 +18,10 @@ class QPrinter;
 class QToolButton;
 class ScreenScale;
 class TAboutBox;
+class TColumnLabelDlg;
+class TDeleteColumnDlg;
+class TFitDlg;
+class TNewColumnDlg;
 class UiServices;
 
 // The main window (MainForm): it owns the one document and shows it in the data table at
@@ -62,6 +66,33 @@ private:
     void HelpAboutExecute();
     void openGuide(const QString& fileName);
     void acceptCellEntry();
+
+    // --- Column management and fit configuration (ColumnCommands.cpp, FitConfigCommands.cpp)
+public:
+    // Also run by the file commands, which replay a document's settings.
+    void SelectFitType(FitType type);
+    void SelectErrorMethod(ErrorMethod method);
+
+private:
+    void createColumnDialogs();
+    void connectColumnAndFitCommands();
+    void AddColumnActionExecute();
+    void DeleteColumnActionExecute();
+    void RenameColumnClick();
+    void DataStringGridDblClickCell(int column, int row);
+    void SelectColumnsActionExecute();
+    void ChangeRowActionExecute(int rows);
+    void DataStringGridMouseUp(int selectionTop, int selectionBottom);
+    void DataStringGridCellChanging(int row);
+    bool addNamedColumn(const QString& prompt);
+    bool offerNewColumns(ErrorMethod method);
+    void markErrorMethod(ErrorMethod method);
+
+    TNewColumnDlg* newColumnDlg_ = nullptr;
+    TFitDlg* fitDlg_ = nullptr;
+    TDeleteColumnDlg* deleteColumnDlg_ = nullptr;
+    TColumnLabelDlg* columnLabelDlg_ = nullptr;
+    // --- end of column management and fit configuration
 
     UiServices& ui_;
     Document document_;

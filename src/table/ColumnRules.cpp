@@ -58,16 +58,17 @@ ColumnDeletion decideColumnDeletion(const ColumnRoles& roles, ErrorMethod method
         d.refusal = error(inUse + "the X Axis.");
     } else if (column == roles.y) {
         d.refusal = error(inUse + "the Y Axis.");
-    } else if (column == roles.dx) {
-        if (method == ErrorMethod::DXIDYI)
-            d.refusal = error(inUse + "the X error bars.");
-        else
-            d.clearsDx = true;
-    } else if (column == roles.dy) {
-        if (method == ErrorMethod::DYI || method == ErrorMethod::DXIDYI)
-            d.refusal = error(inUse + "the Y error bars.");
-        else
-            d.clearsDy = true;
+    } else if (column == roles.dx && method == ErrorMethod::DXIDYI) {
+        d.refusal = error(inUse + "the X error bars.");
+    } else if (column == roles.dy &&
+               (method == ErrorMethod::DYI || method == ErrorMethod::DXIDYI)) {
+        // Also when the column is the dX column too: deleting it would leave the Y error
+        // bars on whatever column moves into its place.
+        d.refusal = error(inUse + "the Y error bars.");
+    } else {
+        // A column that is both dX and dY loses both roles, so neither points past it.
+        d.clearsDx = column == roles.dx;
+        d.clearsDy = column == roles.dy;
     }
     return d;
 }

@@ -47,6 +47,10 @@ DataStringGrid::DataStringGrid(DataTable& table, const ScreenScale& scale, QWidg
     numbers->setFixedWidth(scale(ROW_NUMBER_WIDTH));
     numbers->setHighlightSections(false);
     applySummarySpan();
+    // The summary block spans all columns under the last data row, wherever that is now.
+    for (auto signal : {&DataTableModel::rowsInserted, &DataTableModel::rowsRemoved,
+                        &DataTableModel::columnsInserted, &DataTableModel::columnsRemoved})
+        connect(model_, signal, this, &DataStringGrid::applySummarySpan);
 }
 
 void DataStringGrid::refreshCells() {
@@ -54,5 +58,6 @@ void DataStringGrid::refreshCells() {
 }
 
 void DataStringGrid::applySummarySpan() {
+    clearSpans();
     setSpan(model_->summaryRow(), 0, DataTable::SUMMARY_ROWS, model_->columnCount());
 }

@@ -2,6 +2,32 @@
 
 #include "table/DataTable.h"
 
+#include <QScopedValueRollback>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Runs its action when the scope ends, however it ends.
+template <class Action> class AtScopeEnd {
+public:
+    explicit AtScopeEnd(Action action) : action_(std::move(action)) {}
+    ~AtScopeEnd() { action_(); }
+    AtScopeEnd(const AtScopeEnd&) = delete;
+    AtScopeEnd& operator=(const AtScopeEnd&) = delete;
+
+private:
+    Action action_;
+};
+
+bool isRowCountChoice(int n) {
+    const auto& choices = DataTable::ROW_COUNT_CHOICES;
+    return std::find(choices.begin(), choices.end(), n) != choices.end();
+}
+
+} // namespace
+
 DataTableModel::DataTableModel(DataTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {}
 
@@ -14,7 +40,54 @@ bool DataTableModel::isDataCell(const QModelIndex& index) const {
 }
 
 void DataTableModel::cellsChanged() {
-    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    if (!changingRows_)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+// Model column c shows table column c + 1, so the new table column C is model column C - 1.
+void DataTableModel::addColumn(const std::string& name) {
+    const int modelColumn = columnCount();
+    beginInsertColumns(QModelIndex(), modelColumn, modelColumn);
+    table_.addColumn(name);
+    endInsertColumns();
+}
+
+void DataTableModel::deleteColumn(int column) {
+    if (column < 1 || column >= table_.columnCount())
+        return;
+    beginRemoveColumns(QModelIndex(), column - 1, column - 1);
+    table_.deleteColumn(column);
+    endRemoveColumns();
+}
+
+void DataTableModel::renameColumn(int column, const std::string& name) {
+    table_.renameColumn(column, name);
+    emit headerDataChanged(Qt::Horizontal, column - 1, column - 1);
+}
+
+// The data rows end where the summary block begins, so rows come and go just above it.
+// The table's own ClearFit and re-plot run inside the change and may stop with an error
+// (a cell that does not convert); the views are told the change is over either way.
+void DataTableModel::setDataRowCount(int n) {
+    const int old = table_.dataRowCount();
+    if (n == old || !isRowCountChoice(n)) {
+        table_.setDataRowCount(n);
+        return;
+    }
+    const QScopedValueRollback<bool> quiet(changingRows_, true);
+    const bool grows = n > old;
+    if (grows)
+        beginInsertRows(QModelIndex(), old, n - 1);
+    else
+        beginRemoveRows(QModelIndex(), n, old - 1);
+    const AtScopeEnd end([this, grows] {
+        if (grows)
+            endInsertRows();
+        else
+            endRemoveRows();
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    });
+    table_.setDataRowCount(n);
 }
 
 int DataTableModel::rowCount(const QModelIndex& parent) const {

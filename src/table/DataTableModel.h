@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 
+#include <string>
+
 class DataTable;
 
 // Shows the document's DataTable to the grid view. The table's fixed names row and
@@ -22,6 +24,13 @@ public:
     // The texts of the table changed underneath (a fit shown or cleared, say).
     void cellsChanged();
 
+    // The table's structure changes, made through the model so that the views follow.
+    void addColumn(const std::string& name);
+    void deleteColumn(int column);
+    void renameColumn(int column, const std::string& name);
+    // Also clears a shown fit and re-plots, through the table's host.
+    void setDataRowCount(int n);
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -36,4 +45,6 @@ signals:
 
 private:
     DataTable& table_;
+    // Set while the row count changes: the views learn of all cells at its end.
+    bool changingRows_ = false;
 };

@@ -64,8 +64,10 @@ TEST(ColumnDeletionRules, MinimumSizePerErrorMethod) {
 TEST(ColumnDeletionRules, RolesAreTestedInOrderXYDxDy) {
     ColumnRoles roles{1, 3, 2, 4};
     const std::string inUse = "Cannot delete this column. This column is currently being used for ";
-    EXPECT_EQ(decideColumnDeletion(roles, ErrorMethod::ESTDY, 1).refusal->text, inUse + "the X Axis.");
-    EXPECT_EQ(decideColumnDeletion(roles, ErrorMethod::ESTDY, 2).refusal->text, inUse + "the Y Axis.");
+    EXPECT_EQ(decideColumnDeletion(roles, ErrorMethod::ESTDY, 1).refusal->text,
+              inUse + "the X Axis.");
+    EXPECT_EQ(decideColumnDeletion(roles, ErrorMethod::ESTDY, 2).refusal->text,
+              inUse + "the Y Axis.");
     // X and Y in one column: the X message wins.
     EXPECT_EQ(decideColumnDeletion({2, -1, 2, -1}, ErrorMethod::ESTDY, 2).refusal->text,
               inUse + "the X Axis.");
@@ -87,6 +89,21 @@ TEST(ColumnDeletionRules, RolesAreTestedInOrderXYDxDy) {
 
     auto plain = decideColumnDeletion(roles, ErrorMethod::DXIDYI, 5);
     EXPECT_FALSE(plain.refusal || plain.clearsDx || plain.clearsDy);
+}
+
+// One column chosen for both dX and dY must not survive as a role once it is deleted.
+TEST(ColumnDeletionRules, AColumnThatIsBothDxAndDyKeepsBothRules) {
+    const ColumnRoles shared{1, 3, 2, 3};
+    EXPECT_EQ(decideColumnDeletion(shared, ErrorMethod::DYI, 3).refusal->text,
+              "Cannot delete this column. This column is currently being used for the Y error "
+              "bars.");
+    EXPECT_EQ(decideColumnDeletion(shared, ErrorMethod::DXIDYI, 3).refusal->text,
+              "Cannot delete this column. This column is currently being used for the X error "
+              "bars.");
+    const ColumnDeletion free = decideColumnDeletion(shared, ErrorMethod::ESTDY, 3);
+    EXPECT_FALSE(free.refusal);
+    EXPECT_TRUE(free.clearsDx);
+    EXPECT_TRUE(free.clearsDy);
 }
 
 TEST(SelectColumnsRules, UncertaintyColumnsNeededByTheMethod) {

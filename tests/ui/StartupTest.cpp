@@ -54,11 +54,10 @@ TEST_F(MainFormTest, StartUpCheckMarks) {
 // the document says they belong.
 TEST_F(MainFormTest, CheckMarksFollowTheDocumentNotTheClick) {
     action("SemiLogAction")->trigger();
-    action("FifthOrderFit")->trigger();
+    ui.answers = {UiServices::Answer::No}; // no new column, so the method stays
     action("PopupdXidYi")->trigger();
     EXPECT_TRUE(action("LinearAction")->isChecked());
     EXPECT_FALSE(action("SemiLogAction")->isChecked());
-    EXPECT_TRUE(action("LinearFit")->isChecked());
     EXPECT_TRUE(action("EstimateddYErrorMethod")->isChecked());
     EXPECT_TRUE(action("PopupEstimateddY")->isChecked());
     EXPECT_FALSE(action("PopupdXidYi")->isChecked());

@@ -1,0 +1,47 @@
+#include "table/GridEvents.h"
+
+#include "table/DataTableModel.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTableView>
+
+#include <algorithm>
+#include <climits>
+
+GridEvents::GridEvents(QTableView& grid) : QObject(&grid), grid_(grid) {
+    grid.viewport()->installEventFilter(this);
+    connect(grid.selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    emit currentCellMoved(DataTableModel::tableRow(current));
+            });
+    // The names are the header of the view: a double-click there is one on row 0.
+    connect(grid.horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
+            [this](int section) { emit cellDoubleClicked(section + 1, 0); });
+}
+
+bool GridEvents::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease)
+        emitMouseUp();
+    return QObject::eventFilter(watched, event);
+}
+
+// The selection rectangle's rows; without a selection the current cell stands for it, as
+// the grid always has one cell selected.
+void GridEvents::emitMouseUp() {
+    int top = INT_MAX;
+    int bottom = -1;
+    for (const QItemSelectionRange& range : grid_.selectionModel()->selection()) {
+        top = std::min(top, range.top());
+        bottom = std::max(bottom, range.bottom());
+    }
+    if (bottom < 0) {
+        const QModelIndex current = grid_.currentIndex();
+        if (!current.isValid())
+            return;
+        top = bottom = current.row();
+    }
+    emit mouseUp(top + 1, bottom + 1);
+}
