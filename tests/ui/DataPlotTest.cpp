@@ -43,12 +43,6 @@ TEST_F(DataPlotTest, RangesMoveFarInEitherDirection) {
     expectRange(ChartAxis::BottomAxis, -300, -200, xMargin(100));
 }
 
-TEST_F(DataPlotTest, EqualValuesOpenToOneUnitEachSide) {
-    enterColumn(1, {"3", "3", "3"});
-    enterColumn(2, {"1", "2", "3"});
-    expectRange(ChartAxis::BottomAxis, 2, 4, xMargin(2));
-}
-
 TEST_F(DataPlotTest, ScientificLabelsStayOnceChosen) {
     enterColumn(1, {"0.000001", "0.000002"});
     enterColumn(2, {"-0.5", "3"});

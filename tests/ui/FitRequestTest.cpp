@@ -177,16 +177,6 @@ TEST_F(FitRequestTest, TooFewPointsNameTheSelectionWhenThereIsOne) {
     expectNoFit();
 }
 
-TEST_F(FitRequestTest, IncompleteRowsAreWarnedAboutOnceAndLeftOut) {
-    enterWorkedData();
-    enterColumn(1, {"1", "2", "3", "8", "9"}); // rows 4 and 5 have no Y
-    fitButton()->click();
-    expectOnlyMessage("Warning: You have incomplete row(s) of data. Fit results will NOT include "
-                      "data from incomplete rows.",
-                      "Warning", UiServices::Icon::Warning);
-    EXPECT_TRUE(summary().startsWith("y = a + bx:" + CR + "a = -0.666667  +/-  0.62361"));
-}
-
 TEST_F(FitRequestTest, MissingErrorColumnOffersTheColumnDialog) {
     form->document().errorMethod = ErrorMethod::DYI;
     enterWorkedData();
@@ -241,69 +231,53 @@ TEST_F(FitRequestTest, CellThatDoesNotConvertIsShownOnceAndReleasesTheButton) {
     expectNoFit();
 }
 
+// One refusal of the point collection and the failing outcomes of the fit itself.
 TEST_F(FitRequestTest, RefusalsOfTheDataLeaveTheButtonUp) {
     struct Case {
         FitType type;
-        ErrorMethod method;
         std::initializer_list<const char*> x, y;
         const char* text;
         const char* caption;
     };
     const Case cases[] = {
-        {FitType::EXPONENTIAL,
-         ErrorMethod::ESTDY,
-         {"1", "2", "3"},
-         {"2", "0", "7"},
-         "The Log of a negative is undefined!",
-         "Error"},
-        {FitType::POWERLAW,
-         ErrorMethod::ESTDY,
-         {"-1", "2", "3"},
-         {"2", "4", "7"},
-         "The Log of a negative is undefined!",
-         "Error"},
-        {FitType::LINEAR_NO_A,
-         ErrorMethod::DXIDYI,
-         {"1", "2", "3"},
-         {"2", "4", "7"},
-         "Sorry. I cannot perform a linear fit through the origin using X & Y Error Bars.  This "
-         "method has not yet been implemented.",
-         "Error"},
-        {FitType::LINEAR,
-         ErrorMethod::ESTDY,
-         {"5", "5", "5"},
-         {"2", "4", "7"},
-         "Cannot fit: all X values are the same.",
-         "Error"},
-        {FitType::LINEAR,
-         ErrorMethod::ESTDY,
-         {"1", "2", "3"},
-         {"4", "4", "4"},
-         "Cannot fit: all Y values are the same.",
-         "Error"},
-        {FitType::SECONDPOLY,
-         ErrorMethod::ESTDY,
-         {"1", "2", "3"},
-         {"2", "4", "7"},
-         "Not enough data for polynomial fit of this order.",
-         "Opps!"},
+        // clang-format off
+        {FitType::EXPONENTIAL, {"1", "2", "3"}, {"2", "0", "7"},
+         "The Log of a negative is undefined!", "Error"},
+        {FitType::LINEAR, {"5", "5", "5"}, {"2", "4", "7"},
+         "Cannot fit: all X values are the same.", "Error"},
+        {FitType::LINEAR, {"1", "2", "3"}, {"4", "4", "4"},
+         "Cannot fit: all Y values are the same.", "Error"},
+        {FitType::SECONDPOLY, {"1", "2", "3"}, {"2", "4", "7"},
+         "Not enough data for polynomial fit of this order.", "Opps!"},
+        // clang-format on
     };
-    addErrorColumns(true);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         ui.messages.clear();
         form->document().fitType = c.type;
-        form->document().errorMethod = c.method;
         enterColumn(1, c.x);
         enterColumn(2, c.y);
-        enterColumn(3, {"1", "1", "1"});
-        enterColumn(4, {"1", "1", "1"});
         fitButton()->click();
         ASSERT_EQ(ui.messages.size(), 1u) << messageTexts().join('|').toStdString();
         EXPECT_EQ(ui.messages[0].text, c.text);
         EXPECT_EQ(ui.messages[0].caption, c.caption);
         expectNoFit();
     }
+}
+
+TEST_F(FitRequestTest, DivergingSeriesIsToldOnceAndNothingIsDrawn) {
+    addErrorColumns(true);
+    form->document().errorMethod = ErrorMethod::DXIDYI;
+    enterColumn(1, {"-4", "1", "0"});
+    enterColumn(2, {"-3", "-6", "6"});
+    enterColumn(3, {"9", "8", "5"});
+    enterColumn(4, {"1", "3", "9"});
+    fitButton()->click();
+    ASSERT_EQ(ui.messages.size(), 1u) << messageTexts().join('|').toStdString();
+    EXPECT_TRUE(ui.messages[0].text.startsWith("Series may be diverging! After501 iterations"));
+    EXPECT_EQ(ui.messages[0].caption, "Divergent Series");
+    EXPECT_EQ(ui.messages[0].icon, UiServices::Icon::Stop);
+    expectNoFit();
 }
 
 TEST_F(FitRequestTest, PolynomialCurveWidensTheLeftAxisAStraightLineDoesNot) {
