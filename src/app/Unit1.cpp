@@ -186,6 +186,7 @@ void TMainForm::connectCommands() {
     onCommand(a.HelpContents, &TMainForm::HelpContentsExecute);
     onCommand(a.ErrorMethodGuide, &TMainForm::ErrorMethodGuideExecute);
     onCommand(a.HelpAbout, &TMainForm::HelpAboutExecute);
+    connectFitCommands();
 
     // A checkable item marks itself when clicked. The check marks follow the document
     // instead, so they are shown anew after every click, whether or not a command ran.
@@ -250,9 +251,6 @@ void TMainForm::ClearFit() {
         chart_->clearSeries(line);
     chart_->replot();
 }
-
-// Empty until the data plot is built.
-void TMainForm::RebuildPlot() {}
 
 // An edited cell whose text changed: the fit no longer matches the data.
 void TMainForm::acceptCellEntry() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Document.h"
+#include "fitctl/FitRequest.h"
 #include "table/DataTable.h"
 
 #include <QMainWindow>
@@ -9,6 +10,11 @@
 #include <memory>
 
 class Chart;
+enum class ChartAxis;
+struct AxisRange;
+struct AxisUpdate;
+struct FitOutcome;
+struct PlotSettings;
 class DataStringGrid;
 class MainActions;
 class QAction;
@@ -44,6 +50,33 @@ public:
     bool isFitShown() const override;
     void ClearFit() override;
     void RebuildPlot() override;
+
+    // ---- The fit request, its results and the data plot -------------------------------
+    // (FitCommands.cpp, FitResultsView.cpp, DataPlot.cpp)
+public:
+    // Recomputes a shown fit, so that its curve spans the graph's new ranges.
+    void RefreshFit();
+    // The rows the last fit request read: fitFirstRow up to fitEndRow - 1.
+    const FitRows& fitRows() const { return fitRows_; }
+
+private:
+    void connectFitCommands();
+    void FitToolButtonClick();
+    void FitDataCommand();
+    void FitRequest();
+    bool fitColumnsChosen();
+    void refuseFit(const FitRefusal& refusal);
+    PointCollection collectFitInput();
+    void runFit(const FitPoints& points);
+    void showFitResults(const FitOutcome& outcome);
+    void showFitFooter(const FitOutcome& outcome);
+    void drawFitCurve(const FitOutcome& outcome);
+    PlotSettings plotSettings() const;
+    void applyAxisUpdate(ChartAxis axis, const AxisUpdate& update, bool& formatFixed);
+    void putAxisRange(ChartAxis axis, const AxisRange& range);
+
+    FitRows fitRows_;
+    // ---- end of the fit request, results and data plot ---------------------------------
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -173,6 +173,15 @@ bool Chart::isLogarithmic(ChartAxis which) const {
     return axis(which)->scaleType() == QCPAxis::stLogarithmic;
 }
 
+// Laid out afresh: a resize or new tick labels move the axes before the next paint does.
+QRect Chart::plotRect() const {
+    QCPLayoutGrid* layout = plot_->plotLayout();
+    for (auto phase :
+         {QCPLayoutElement::upPreparation, QCPLayoutElement::upMargins, QCPLayoutElement::upLayout})
+        layout->update(phase);
+    return plot_->axisRect()->rect();
+}
+
 void Chart::setMinorTickCount(ChartAxis which, int count) {
     axisSettings_[indexOf(which)].minorTickCount = count;
     installTicker(which);

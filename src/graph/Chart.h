@@ -46,6 +46,8 @@ public:
 
     void setLogarithmic(ChartAxis axis, bool logarithmic);
     bool isLogarithmic(ChartAxis axis) const;
+    // The area inside the axes, in pixels of the chart, as the next paint will lay it out.
+    QRect plotRect() const;
     void setMinorTickCount(ChartAxis axis, int count);
     int minorTickCount(ChartAxis axis) const;
     void setMinorGridVisible(ChartAxis axis, bool visible);

@@ -1,0 +1,49 @@
+#include "app/Unit1.h"
+
+#include "app/ChartPoints.h"
+#include "fitctl/FitCurve.h"
+#include "fitctl/FitResultTexts.h"
+#include "graph/Chart.h"
+#include "table/DataStringGrid.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+// A successful fit on screen: the summary block under the data, the framed footer under
+// the graph and the fitted curve. The fit button stays down.
+void TMainForm::showFitResults(const FitOutcome& outcome) {
+    document_.table.setSummaryText(summaryText(outcome, document_.table.decimalSeparator()));
+    grid_->refreshCells();
+    showFitFooter(outcome);
+    drawFitCurve(outcome);
+    chart_->replot();
+}
+
+// The footer dates the results in the user's own short date and long time.
+void TMainForm::showFitFooter(const FitOutcome& outcome) {
+    const QLocale locale = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    const std::vector<std::string> lines =
+        footerLines(outcome, document_.table.decimalSeparator(),
+                    locale.toString(now.date(), QLocale::ShortFormat).toStdString(),
+                    locale.toString(now.time(), QLocale::LongFormat).toStdString());
+    QStringList footer;
+    for (const std::string& line : lines)
+        footer << QString::fromStdString(line);
+    chart_->setFooterLines(footer);
+    chart_->setFooterVisible(true);
+}
+
+// The curve spans the bottom axis as it is now; a polynomial may widen the left axis to
+// hold all of it.
+void TMainForm::drawFitCurve(const FitOutcome& outcome) {
+    const Chart& chart = *chart_;
+    const FitCurve curve = fitCurve(
+        outcome, {chart.minimum(ChartAxis::BottomAxis), chart.maximum(ChartAxis::BottomAxis)});
+    const AxisRange left{chart.minimum(ChartAxis::LeftAxis), chart.maximum(ChartAxis::LeftAxis)};
+    putAxisRange(ChartAxis::LeftAxis,
+                 leftRangeForCurve(outcome, curve, left, chart.isLogarithmic(ChartAxis::LeftAxis)));
+    showPoints(*chart_, ChartSeries::FitLineBelowRangeSeries, curve.belowRange);
+    showPoints(*chart_, ChartSeries::FitLineSeries, curve.withinRange);
+    showPoints(*chart_, ChartSeries::FitLineAboveRangeSeries, curve.aboveRange);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "MainFormFixture.h"
+#include "graph/Chart.h"
+#include "table/DataStringGrid.h"
+#include "table/DataTableModel.h"
+
+#include <QToolButton>
+
+#include <initializer_list>
+
+// A main window whose table is filled the way the grid's editor fills it, so that every
+// entry runs the same clear-and-replot path as a typed one.
+class DataEntryTest : public MainFormTest {
+protected:
+    DataTable& table() { return form->document().table; }
+    Chart& chart() { return form->chart(); }
+    QToolButton* fitButton() { return child<QToolButton>("FitToolButton"); }
+
+    void enter(int column, int row, const QString& text) {
+        DataTableModel& model = form->grid().tableModel();
+        ASSERT_TRUE(model.setData(model.index(row - 1, column - 1), text));
+    }
+    // Rows 1, 2, ... of one column.
+    void enterColumn(int column, std::initializer_list<const char*> texts) {
+        int row = 1;
+        for (const char* text : texts)
+            enter(column, row++, QString::fromLatin1(text));
+    }
+    // Gives the table the columns the error methods read, with their roles.
+    void addErrorColumns(bool withDx) {
+        table().addColumn("dY");
+        table().roles.dy = 3;
+        if (withDx) {
+            table().addColumn("dX");
+            table().roles.dx = 4;
+        }
+    }
+
+    QStringList messageTexts() const {
+        QStringList texts;
+        for (const auto& m : ui.messages)
+            texts << m.text;
+        return texts;
+    }
+    int fitLinePoints() {
+        return chart().pointCount(ChartSeries::FitLineBelowRangeSeries) +
+               chart().pointCount(ChartSeries::FitLineSeries) +
+               chart().pointCount(ChartSeries::FitLineAboveRangeSeries);
+    }
+    // Nothing of a fit on screen and the button up.
+    void expectNoFit() {
+        EXPECT_FALSE(fitButton()->isChecked());
+        EXPECT_EQ(table().summaryText(), "");
+        EXPECT_FALSE(chart().isFooterShown());
+        EXPECT_EQ(fitLinePoints(), 0);
+    }
+};
