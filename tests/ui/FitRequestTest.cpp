@@ -193,13 +193,16 @@ TEST_F(FitRequestTest, MissingErrorColumnOffersTheColumnDialog) {
     expectNoFit();
 
     ui.answers.push_back(UiServices::Answer::Yes);
+    ui.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
     form->document().errorMethod = ErrorMethod::DXIDYI;
     fitButton()->click();
     EXPECT_EQ(ui.messages.back().text,
               "Cannot perform fit. The dX and/or dY column has not been undefined. Do you want "
               "to select new columns for dX and dY?");
     EXPECT_EQ(selectColumns.count(), 1);
+    EXPECT_EQ(ui.modalDialogTitles, std::vector<QString>{"Select Columns for Graph"});
     EXPECT_EQ(table().summaryText(), "") << "the fit does not run";
+    expectNoFit(); // cancelling the column dialog releases the button
 }
 
 TEST_F(FitRequestTest, DecimalPointRefusalCountsOnlyTheRowsInUseAndReleasesTheButton) {
