@@ -1,7 +1,7 @@
 // Runs the built kelvane-fit the way a script does and checks what it
 // prints, where, and with which exit status.
 
-#include "FitCases.h"
+#include "../support/FitCases.h"
 #include "TempFiles.h"
 
 #include "cli/FitNames.h"
