@@ -8,6 +8,7 @@ TEST(LabelFormat, FixedDecimalsFromThePattern) {
     EXPECT_EQ(formatAxisLabel(1234.5, "0.00", '.'), "1234.50");
     EXPECT_EQ(formatAxisLabel(0.000123, "0.00000", '.'), "0.00012");
     EXPECT_EQ(formatAxisLabel(0.0123, "0.0000", '.'), "0.0123");
+    EXPECT_EQ(formatAxisLabel(-0.0125, "0.000", '.'), "-0.013");
     EXPECT_EQ(formatAxisLabel(12.75, "0.0", '.'), "12.8");
     EXPECT_EQ(formatAxisLabel(12.3, "0", '.'), "12");
     EXPECT_EQ(formatAxisLabel(-7.6, "0", '.'), "-8");

@@ -205,6 +205,27 @@ TEST_F(FitRequestTest, MissingErrorColumnOffersTheColumnDialog) {
     expectNoFit(); // cancelling the column dialog releases the button
 }
 
+// The column check comes before the button's state is looked at, so releasing the button
+// asks too, and the request ends there without marking the document.
+TEST_F(FitRequestTest, ReleasingTheButtonWithoutTheDyColumnStillAsksForIt) {
+    addErrorColumns(false);
+    form->document().errorMethod = ErrorMethod::DYI;
+    enterWorkedData();
+    enterColumn(3, {"1", "1", "1"});
+    fitButton()->click();
+    ASSERT_TRUE(fitButton()->isChecked());
+
+    table().roles.dy = -1;
+    table().modified = false;
+    ui.answers.push_back(UiServices::Answer::No);
+    fitButton()->click();
+    expectOnlyMessage("Cannot perform fit. The dY column has not been undefined. Do you want to "
+                      "select a column for dY?",
+                      "ERROR");
+    expectNoFit();
+    EXPECT_FALSE(table().modified);
+}
+
 TEST_F(FitRequestTest, DecimalPointRefusalCountsOnlyTheRowsInUseAndReleasesTheButton) {
     enterColumn(1, {"1", "2", "3", "4"});
     enterColumn(2, {"2", "4", "7", "9"});
