@@ -38,13 +38,19 @@ std::optional<Extremes> extremesOf(const std::vector<long double>& values, bool 
 }
 
 // A range of one value is opened to one unit either side; on a logarithmic
-// axis the lower end must stay positive, so it drops a decade instead.
+// axis the lower end must stay positive, so it drops a decade instead. Where
+// one unit is lost in single precision (values of 1e8 and more) the range
+// opens by a tenth of the value, so that the axis never has zero width.
 void openSingleValue(Extremes& e, bool logarithmic) {
     if (e.max != e.min)
         return;
     const float value = e.min;
     e.min = value - 1;
     e.max = value + 1;
+    if (e.min == e.max) {
+        e.min = value - std::fabs(value) / 10;
+        e.max = value + std::fabs(value) / 10;
+    }
     if (logarithmic && e.min <= 0)
         e.min = value / 10;
 }

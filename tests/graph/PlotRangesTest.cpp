@@ -120,6 +120,17 @@ TEST(PlotRanges, LogarithmicAxisCountsPositiveValuesOnly) {
     EXPECT_TRUE(none.x);
 }
 
+TEST(PlotRanges, EqualLargeValuesStillGiveTheAxisAWidth) {
+    // 1e10 - 1 is 1e10 in single precision: one unit either side would leave no range.
+    const PlotUpdate u = computePlotUpdate(tableWith({{"1e10", "1"}, {"1e10", "2"}}), chart());
+    ASSERT_TRUE(u.x);
+    EXPECT_LT(u.x->range.min, 1e10);
+    EXPECT_GT(u.x->range.max, 1e10);
+    const double margin = 2e9 / 725 * 4;
+    EXPECT_NEAR(u.x->range.min, 9e9 - margin, 2e3); // a tenth either side, in single precision
+    EXPECT_NEAR(u.x->range.max, 11e9 + margin, 2e3);
+}
+
 TEST(PlotRanges, EqualValuesBelowOneStayPositiveOnALogAxis) {
     const PlotUpdate u =
         computePlotUpdate(tableWith({{"0.5", "1"}, {"0.5", "2"}}), chart(GraphType::LogLog));
