@@ -85,6 +85,10 @@ Document loadInputDocument(const std::string& path) {
     if (isDocument(text))
         throw KelvaneError("This is a Kelvane document (.dat); kelvane-fit reads plain-text "
                            "tables only. Export the table as text and fit that file.");
+    // The first line fixes the columns; without any, every role would be
+    // reported missing as if an option had named a wrong column.
+    if (text.columnCount == 0)
+        throw KelvaneError("The file holds no table: its first line has no values.");
     // Rows beyond the window's table would be fitted here and nowhere else.
     if (text.truncated)
         throw KelvaneError("The table has more than " + std::to_string(MOST_ROWS) +

@@ -53,7 +53,7 @@ TEST(InputDocument, LineIIsRowIAndTheFirstLineFixesTheColumns) {
 }
 
 TEST(InputDocument, TheTableTakesTheSmallestRowCountThatHoldsEveryLine) {
-    const std::pair<int, int> linesAndRows[] = {{0, 30}, {30, 30}, {31, 60}, {81, 100}, {200, 200}};
+    const std::pair<int, int> linesAndRows[] = {{1, 30}, {30, 30}, {31, 60}, {81, 100}, {200, 200}};
     for (const auto& [count, rows] : linesAndRows) {
         const Document d = loadInputDocument(writeTempFile("rows.txt", lines(count)));
         EXPECT_EQ(d.table.dataRowCount(), rows) << count << " lines";
@@ -69,12 +69,15 @@ TEST(InputDocument, FilesThatCannotBeTakenAsATableAreTurnedAway) {
               "The table has more than 200 rows; Kelvane's table holds at most 200.");
     // A single empty line beyond 200 rows is still a row the window cannot hold.
     EXPECT_NE(loadError(writeTempFile("long.txt", lines(200) + "\n")), "(loaded)");
-    const std::string document("TPF0\x0bTGridCellIO\x00\x03"
-                               "Col\x02\x01",
-                               22);
+    for (const char* empty : {"", "\n", "  \n1 2\n2 4\n3 7\n"})
+        EXPECT_EQ(loadError(writeTempFile("empty.txt", empty)),
+                  "The file holds no table: its first line has no values.");
     // A device that never ends a line nor the text is read only so far.
     EXPECT_EQ(loadError("/dev/zero"), "The file is larger than 16 MB; no table Kelvane holds is "
                                       "that large.");
+    const std::string document("TPF0\x0bTGridCellIO\x00\x03"
+                               "Col\x02\x01",
+                               22);
     EXPECT_EQ(loadError(writeTempFile("doc.dat", document)),
               "This is a Kelvane document (.dat); kelvane-fit reads plain-text tables only. "
               "Export the table as text and fit that file.");
