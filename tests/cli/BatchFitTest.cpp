@@ -53,7 +53,7 @@ TEST(InputDocument, LineIIsRowIAndTheFirstLineFixesTheColumns) {
 }
 
 TEST(InputDocument, TheTableTakesTheSmallestRowCountThatHoldsEveryLine) {
-    const std::pair<int, int> linesAndRows[] = {{0, 30}, {30, 30}, {31, 60}, {81, 100}, {200, 200}};
+    const std::pair<int, int> linesAndRows[] = {{1, 30}, {30, 30}, {31, 60}, {81, 100}, {200, 200}};
     for (const auto& [count, rows] : linesAndRows) {
         const Document d = loadInputDocument(writeTempFile("rows.txt", lines(count)));
         EXPECT_EQ(d.table.dataRowCount(), rows) << count << " lines";
@@ -69,6 +69,12 @@ TEST(InputDocument, FilesThatCannotBeTakenAsATableAreTurnedAway) {
               "The table has more than 200 rows; Kelvane's table holds at most 200.");
     // A single empty line beyond 200 rows is still a row the window cannot hold.
     EXPECT_NE(loadError(writeTempFile("long.txt", lines(200) + "\n")), "(loaded)");
+    for (const char* empty : {"", "\n", "  \n1 2\n2 4\n3 7\n"})
+        EXPECT_EQ(loadError(writeTempFile("empty.txt", empty)),
+                  "The file holds no table: its first line has no values.");
+    // A device that never ends a line nor the text is read only so far.
+    EXPECT_EQ(loadError("/dev/zero"), "The file is larger than 16 MB; no table Kelvane holds is "
+                                      "that large.");
     const std::string document("TPF0\x0bTGridCellIO\x00\x03"
                                "Col\x02\x01",
                                22);
@@ -119,6 +125,36 @@ TEST(BatchFit, WarningsStayWhenTheFitIsRefusedLater) {
     EXPECT_EQ(r.error, "The Log of a negative is undefined!");
     ASSERT_EQ(r.warnings.size(), 1u);
     EXPECT_EQ(r.warnings[0].rfind("Warning: You have incomplete row(s)", 0), 0u);
+}
+
+// Squares of values near the ends of the number range overflow: printed,
+// the results would read INF or NAN (or null in JSON) under a success status.
+TEST(BatchFit, ResultsThatAreNotFiniteNumbersFailTheFit) {
+    struct Case {
+        const char* table;
+        std::optional<ErrorMethod> method;
+    };
+    const Case cases[] = {
+        {"1 2\n2 1e200\n3 7\n", std::nullopt},             // sigma overflows
+        {"1 2\n2 1e4000\n3 7\n", std::nullopt},            // a beyond a double as well
+        {"1 1e200\n2 4e200\n3 7e200\n", ErrorMethod::DYI}, // the chi-square overflows
+        {"1e4000 2\n2e4000 4\n3e4000 7\n", std::nullopt},  // the X range itself
+    };
+    for (const Case& c : cases) {
+        BatchRequest request = requestFor(c.table);
+        if (c.method) {
+            request.errorMethod = c.method;
+            request.dy = 1;
+        }
+        const BatchResult r = runBatchFit(request);
+        SCOPED_TRACE(c.table);
+        EXPECT_EQ(r.status, ExitStatus::FitFailed);
+        EXPECT_EQ(r.error, NON_FINITE_RESULTS);
+    }
+    // Large values whose squares a double still holds fit as usual.
+    const BatchResult large = runBatchFit(requestFor("1 2e100\n2 4e100\n3 7e100\n"));
+    ASSERT_TRUE(large.succeeded()) << large.error;
+    EXPECT_NEAR(static_cast<double>(large.outcome.parameters[1].value / 1e100L), 2.5, 1e-12);
 }
 
 TEST(ShownFigures, ListExactlyTheFiguresOfTheWindowsGoodnessLine) {

@@ -160,6 +160,10 @@ TEST(KelvaneFit, RefusalsAndFailedFitsUseTheWindowsTexts) {
                   "Bars.  This method has not yet been implemented.");
     expectRefusal("--errors dy --dy 3 " + table("zero_dy.txt", "1 2 1\n2 4 0\n3 7 1\n"),
                   "Error bars must be Non-Zero.");
+    // JSON would hold null where the overflowing uncertainties belong.
+    expectRefusal("--json " + table("overflow.txt", "1 2\n2 1e200\n3 7\n"),
+                  "The fit gave results that are not finite numbers: the values are too large "
+                  "for it. Rescale the data (for example, change the units) and fit again.");
 }
 
 TEST(KelvaneFit, ADivergingXAndYFitPrintsTheDivergenceMessageAndExitsWithOne) {
