@@ -6,7 +6,6 @@
 #include "fitctl/FitRequest.h"
 #include "fitctl/FitRun.h"
 
-#include <cmath>
 #include <variant>
 
 namespace {
@@ -80,19 +79,6 @@ std::string failureText(const FitOutcome& outcome, const MessageCollector& host)
     return host.last; // the divergence, already told through the host
 }
 
-// Values near the ends of the number range (squares of 1e200, say) leave
-// results that are infinite, not a number, or too large for a double: the
-// window would print INF or NAN, and JSON has no number for them. Printed
-// with the success status they would pass for a fit.
-bool hasNonFiniteResult(const FitOutcome& outcome) {
-    const auto finite = [](long double v) { return std::isfinite(static_cast<double>(v)); };
-    for (const FitParameter& p : outcome.parameters)
-        if (!finite(p.value) || !finite(p.sigma))
-            return true;
-    return !finite(outcome.r) || !finite(outcome.reducedChiSquare) || !finite(outcome.xMin) ||
-           !finite(outcome.xMax);
-}
-
 void fit(const Document& document, BatchResult& result) {
     const DataTable& table = document.table;
     const FitRows rows = fitRowsOf(table);
@@ -115,8 +101,6 @@ void fit(const Document& document, BatchResult& result) {
     result.pointCount = points.n;
     if (!result.outcome.succeeded())
         stop(result, ExitStatus::FitFailed, failureText(result.outcome, host));
-    else if (hasNonFiniteResult(result.outcome))
-        stop(result, ExitStatus::FitFailed, NON_FINITE_RESULTS);
 }
 
 } // namespace

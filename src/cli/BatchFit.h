@@ -7,12 +7,6 @@
 #include <string>
 #include <vector>
 
-// Why a fit that ran is not printed: a result is infinite, not a number, or
-// beyond the range of a double.
-inline constexpr const char* NON_FINITE_RESULTS =
-    "The fit gave results that are not finite numbers: the values are too large for it. "
-    "Rescale the data (for example, change the units) and fit again.";
-
 // What a batch fit is asked to do. An unset field keeps what the input file
 // says; a plain-text table says what a new document does: X in column 1,
 // Y in column 2, no dX or dY, a straight line with estimated dY, no selection.

@@ -11,6 +11,9 @@ enum FitStatus {
     FIT_SAME_X = 5,          // all X equal (all X zero for a line through the origin)
     FIT_SAME_Y = 6,          // all Y equal (all Y zero for a line through the origin)
     FIT_DIVERGED = 7,        // the iterative fit did not settle
+    // Set by the fit control, never by a fit: the results overflowed (data
+    // near the ends of the number range), so they are no results at all.
+    FIT_NOT_FINITE = 8,
 };
 
 // The most points a fit takes: the largest number of data rows the table

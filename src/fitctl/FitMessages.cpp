@@ -93,6 +93,10 @@ std::optional<UserMessage> fitStatusMessage(FitStatus status) {
         return stop("Cannot fit: all X values are the same.", "Error");
     case FIT_SAME_Y:
         return stop("Cannot fit: all Y values are the same.", "Error");
+    case FIT_NOT_FINITE:
+        return stop("The fit gave results that are not finite numbers: the values are too large "
+                    "for it. Rescale the data (for example, change the units) and fit again.",
+                    "Error");
     case FIT_OK:
     case FIT_DIVERGED:
         break;

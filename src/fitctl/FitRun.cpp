@@ -92,6 +92,18 @@ void readResults(const PolyFit& fit, FitOutcome& outcome) {
     outcome.xMax = fit.GetXMax();
 }
 
+// Squares of values near the ends of the number range leave results that are
+// infinite, not a number, or beyond a double (which the curve and a report
+// need): shown as a fit they would pass for one.
+bool allResultsFinite(const FitOutcome& outcome) {
+    const auto finite = [](long double v) { return std::isfinite(static_cast<double>(v)); };
+    for (const FitParameter& p : outcome.parameters)
+        if (!finite(p.value) || !finite(p.sigma))
+            return false;
+    return finite(outcome.r) && finite(outcome.reducedChiSquare) && finite(outcome.xMin) &&
+           finite(outcome.xMax);
+}
+
 } // namespace
 
 FitParameter factorFromIntercept(FitType type, long double intercept, long double sigma) {
@@ -117,5 +129,9 @@ FitOutcome performFit(FitType type, ErrorMethod method, const FitPoints& points,
                 readResults(f, outcome);
         },
         fit);
+    if (outcome.succeeded() && !allResultsFinite(outcome)) {
+        outcome.status = FIT_NOT_FINITE;
+        outcome.parameters.clear();
+    }
     return outcome;
 }

@@ -10,6 +10,7 @@
 #include "cli/RowRange.h"
 #include "cli/ShownFigures.h"
 #include "common/KelvaneError.h"
+#include "fitctl/FitMessages.h"
 #include "fitctl/FitResultTexts.h"
 #include "fitctl/FitTexts.h"
 
@@ -149,7 +150,7 @@ TEST(BatchFit, ResultsThatAreNotFiniteNumbersFailTheFit) {
         const BatchResult r = runBatchFit(request);
         SCOPED_TRACE(c.table);
         EXPECT_EQ(r.status, ExitStatus::FitFailed);
-        EXPECT_EQ(r.error, NON_FINITE_RESULTS);
+        EXPECT_EQ(r.error, fitStatusMessage(FIT_NOT_FINITE)->text);
     }
     // Large values whose squares a double still holds fit as usual.
     const BatchResult large = runBatchFit(requestFor("1 2e100\n2 4e100\n3 7e100\n"));

@@ -109,6 +109,24 @@ TEST(FitRun, FailedFitsKeepNoResultsAndNameTheirMessage) {
     EXPECT_EQ(fitStatusMessage(few.status)->caption, "Opps!");
 }
 
+TEST(FitRun, ResultsThatOverflowAreNoFit) {
+    FitPoints p;
+    p.n = 3;
+    for (int i = 1; i <= 3; ++i) {
+        p.x[i] = i;
+        p.y[i] = i * 1e200L; // fits, but the uncertainties overflow a double
+        p.dy[i] = 1;
+    }
+    const FitOutcome outcome = performFit(FitType::LINEAR, ErrorMethod::DYI, p, nullptr);
+    EXPECT_EQ(outcome.status, FIT_NOT_FINITE);
+    EXPECT_FALSE(outcome.succeeded());
+    EXPECT_TRUE(outcome.parameters.empty());
+    const auto message = fitStatusMessage(outcome.status);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->caption, "Error");
+    EXPECT_EQ(message->icon, MessageIcon::Stop);
+}
+
 TEST(FitRun, UnsupportedPairsAreACallersError) {
     FitPoints p;
     p.n = 3;
