@@ -36,6 +36,7 @@ constexpr int RESTORED_HEIGHT = 767;
 constexpr int TABLE_WIDTH = 225;
 constexpr int SPLITTER_WIDTH = 5;
 constexpr int TOOL_BAR_HEIGHT = 33;
+constexpr int STATUS_BAR_HEIGHT = 22;
 constexpr int TOOL_ICON_SIZE = 20; // buttons that fit the tool bar's height
 constexpr std::array<int, 4> STATUS_PANEL_WIDTHS = {400, 225, 200, 120};
 
@@ -156,6 +157,7 @@ void TMainForm::createToolBar(const ScreenScale& scale) {
 void TMainForm::createStatusBar(const ScreenScale& scale) {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setFixedHeight(scale(STATUS_BAR_HEIGHT));
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));

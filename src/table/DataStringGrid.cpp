@@ -36,6 +36,8 @@ DataStringGrid::DataStringGrid(DataTable& table, const ScreenScale& scale, QWidg
     names->setSectionResizeMode(QHeaderView::Interactive);
     names->setDefaultSectionSize(scale(NEW_COLUMN_WIDTH));
     names->setHighlightSections(false);
+    // The names and row numbers are fixed cells: clicking them selects nothing.
+    names->setSectionsClickable(false);
     for (int c = 0; c < int(std::size(START_UP_COLUMN_WIDTHS)) && c < model_->columnCount(); ++c)
         names->resizeSection(c, scale(START_UP_COLUMN_WIDTHS[c]));
 
@@ -46,6 +48,7 @@ DataStringGrid::DataStringGrid(DataTable& table, const ScreenScale& scale, QWidg
     numbers->setDefaultSectionSize(scale(ROW_HEIGHT));
     numbers->setFixedWidth(scale(ROW_NUMBER_WIDTH));
     numbers->setHighlightSections(false);
+    numbers->setSectionsClickable(false);
     applySummarySpan();
     // The summary block spans all columns under the last data row, wherever that is now.
     for (auto signal : {&DataTableModel::rowsInserted, &DataTableModel::rowsRemoved,

@@ -40,13 +40,14 @@ bool DataTableModel::isDataCell(const QModelIndex& index) const {
 }
 
 void DataTableModel::cellsChanged() {
-    if (!changingRows_)
+    if (!changingStructure_)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 // Model column c shows table column c + 1, so the new table column C is model column C - 1.
 void DataTableModel::addColumn(const std::string& name) {
     const int modelColumn = columnCount();
+    const QScopedValueRollback<bool> changing(changingStructure_, true);
     beginInsertColumns(QModelIndex(), modelColumn, modelColumn);
     table_.addColumn(name);
     endInsertColumns();
@@ -55,6 +56,7 @@ void DataTableModel::addColumn(const std::string& name) {
 void DataTableModel::deleteColumn(int column) {
     if (column < 1 || column >= table_.columnCount())
         return;
+    const QScopedValueRollback<bool> changing(changingStructure_, true);
     beginRemoveColumns(QModelIndex(), column - 1, column - 1);
     table_.deleteColumn(column);
     endRemoveColumns();
@@ -74,7 +76,7 @@ void DataTableModel::setDataRowCount(int n) {
         table_.setDataRowCount(n);
         return;
     }
-    const QScopedValueRollback<bool> quiet(changingRows_, true);
+    const QScopedValueRollback<bool> changing(changingStructure_, true);
     const bool grows = n > old;
     if (grows)
         beginInsertRows(QModelIndex(), old, n - 1);

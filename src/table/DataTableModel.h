@@ -23,6 +23,9 @@ public:
 
     // The texts of the table changed underneath (a fit shown or cleared, say).
     void cellsChanged();
+    // True while a column or the row count changes. The views then move their current
+    // cell by themselves, which is no move of the user's.
+    bool isChangingStructure() const { return changingStructure_; }
 
     // The table's structure changes, made through the model so that the views follow.
     void addColumn(const std::string& name);
@@ -45,6 +48,7 @@ signals:
 
 private:
     DataTable& table_;
-    // Set while the row count changes: the views learn of all cells at its end.
-    bool changingRows_ = false;
+    // Set while the structure changes; a new row count tells the views of all cells at
+    // its end.
+    bool changingStructure_ = false;
 };

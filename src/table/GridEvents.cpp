@@ -11,10 +11,16 @@
 #include <climits>
 
 GridEvents::GridEvents(QTableView& grid) : QObject(&grid), grid_(grid) {
-    grid.viewport()->installEventFilter(this);
+    // The names row and the row numbers are part of the table for the mouse too.
+    for (QWidget* area :
+         {grid.viewport(), grid.horizontalHeader()->viewport(), grid.verticalHeader()->viewport()})
+        area->installEventFilter(this);
+    const auto* model = qobject_cast<const DataTableModel*>(grid.model());
     connect(grid.selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid())
+            [this, model](const QModelIndex& current) {
+                // A column or rows taken away under the current cell move it without the
+                // user, and such commands neither clear a fit nor count as a change.
+                if (current.isValid() && !(model && model->isChangingStructure()))
                     emit currentCellMoved(DataTableModel::tableRow(current));
             });
     // The names are the header of the view: a double-click there is one on row 0.

@@ -67,3 +67,46 @@ TEST_F(GridSelectionTest, OnlyANameOpensTheRenameDialogOnADoubleClick) {
     EXPECT_EQ(ui.modalDialogTitles, std::vector<QString>{"Rename Column"});
     EXPECT_EQ(table().columnName(2), "Volts");
 }
+
+// Deleting the current cell's column or the rows under it moves the current cell without
+// the user: a shown fit stays and the document is not marked changed.
+TEST_F(GridSelectionTest, StructureChangesUnderTheCurrentCellAreNoMoveOfTheUser) {
+    addColumns({"Z"});
+    click(2, 2);
+    click(5, 2, Qt::ShiftModifier);
+    showFakeFit();
+    ui.dialogScripts = {[](QDialog& dialog) {
+        dialog.findChild<QComboBox*>("DeleteComboBox")->setCurrentIndex(2);
+        return okOrCancel(dialog);
+    }};
+    action("DeleteColumnAction")->trigger();
+    ASSERT_EQ(table().columnCount(), 3);
+    EXPECT_TRUE(form->isFitShown());
+    EXPECT_FALSE(table().modified);
+    EXPECT_EQ(table().selectionTop, 3) << "the selection is the user's until the next click";
+
+    action("Rows60")->trigger();
+    form->grid().scrollTo(model().index(45, 0));
+    click(40, 0);
+    click(45, 0, Qt::ShiftModifier);
+    showFakeFit();
+    action("Rows30")->trigger();
+    EXPECT_FALSE(table().modified) << "a new row count is no change to save";
+}
+
+// The row numbers and names are fixed cells: a click there selects nothing, yet a mouse-up
+// over them is one over the table.
+TEST_F(GridSelectionTest, MouseUpOverTheRowNumbersKeepsTheSelection) {
+    click(2, 0);
+    click(4, 1, Qt::ShiftModifier);
+    const QModelIndexList selected = form->grid().selectionModel()->selectedIndexes();
+    showFakeFit();
+    QHeaderView* numbers = form->grid().verticalHeader();
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {},
+                      QPoint(numbers->width() / 2, numbers->sectionViewportPosition(9) + 5));
+    EXPECT_EQ(form->grid().selectionModel()->selectedIndexes(), selected);
+    EXPECT_EQ(table().selectionTop, 3);
+    EXPECT_EQ(table().selectionBottom, 5);
+    EXPECT_TRUE(table().modified);
+    expectFitCleared();
+}

@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QSet>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 TEST_F(MainFormTest, StartsWithTheDefaultDocumentAndItsTexts) {
@@ -77,6 +79,8 @@ TEST_F(MainFormTest, WindowLayoutSizes) {
         ASSERT_NE(panel, nullptr);
         EXPECT_EQ(panel->width(), widths[i]) << i;
     }
+    EXPECT_EQ(child<QStatusBar>("StatusBar1")->height(), 22);
+    EXPECT_EQ(child<QToolBar>("ToolBar1")->height(), 33);
     auto& grid = form->grid();
     EXPECT_GE(grid.width(), 225);
     EXPECT_EQ(grid.minimumWidth(), 225);
