@@ -56,7 +56,7 @@ TAboutBox::TAboutBox(UiServices& ui, QWidget* parent) : QDialog(parent), ui_(ui)
     lines->addWidget(icon);
     addProgramName(lines);
     addLine(lines, QStringLiteral("Version %1").arg(QLatin1String(APPLICATION_VERSION)), "Version");
-    addLine(lines, QStringLiteral("Developed 2024 - 2025"));
+    addLine(lines, QStringLiteral("Developed 2026"));
     lines->addSpacing(8);
     QLabel* programming =
         addLine(lines, QStringLiteral("Programming: the Kelvane developers"), "ProgrammingCredit");
