@@ -60,6 +60,19 @@ void DataStringGrid::refreshCells() {
     model_->cellsChanged();
 }
 
+// Enter ends an edit and moves on to the cell below, so that a column of readings can be
+// typed one after the other. The item delegate ends an edit closed by Enter with
+// SubmitModelCache; Tab, Escape and a click elsewhere end it with other hints.
+void DataStringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    QTableView::closeEditor(editor, hint);
+    if (hint != QAbstractItemDelegate::SubmitModelCache)
+        return;
+    const QModelIndex current = currentIndex();
+    const QModelIndex below = current.sibling(current.row() + 1, current.column());
+    if (model_->isDataCell(below))
+        setCurrentIndex(below);
+}
+
 void DataStringGrid::applySummarySpan() {
     clearSpans();
     setSpan(model_->summaryRow(), 0, DataTable::SUMMARY_ROWS, model_->columnCount());

@@ -18,6 +18,9 @@ public:
     // Redraws the cells after the table's texts changed underneath.
     void refreshCells();
 
+protected:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
 private:
     void applySummarySpan();
 

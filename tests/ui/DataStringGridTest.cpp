@@ -14,11 +14,21 @@ protected:
     DataTableModel& model() { return grid().tableModel(); }
     DataTable& table() { return form->document().table; }
 
-    // The first key opens the cell's editor, which takes the rest.
     void typeIntoCell(int row, int column, const QString& text) {
         grid().setCurrentIndex(model().index(row, column));
+        typeIntoCurrentCell(text);
+    }
+    // Closed editors linger hidden until they are deleted later.
+    QLineEdit* openEditor() {
+        for (auto* editor : grid().viewport()->findChildren<QLineEdit*>())
+            if (editor->isVisible())
+                return editor;
+        return nullptr;
+    }
+    // The first key opens the cell's editor, which takes the rest.
+    void typeIntoCurrentCell(const QString& text) {
         QTest::keyClicks(&grid(), text.left(1));
-        auto* editor = grid().viewport()->findChild<QLineEdit*>();
+        QLineEdit* editor = openEditor();
         ASSERT_NE(editor, nullptr) << "no editor opened";
         QTest::keyClicks(editor, text.mid(1));
         QTest::keyClick(editor, Qt::Key_Return);
@@ -89,4 +99,17 @@ TEST_F(DataStringGridTest, AnEditRemovesAShownFit) {
     EXPECT_TRUE(model().setData(model().index(0, 0), "1"));
     EXPECT_FALSE(form->isFitShown());
     EXPECT_EQ(table().summaryText(), "");
+}
+
+TEST_F(DataStringGridTest, EnterMovesToTheCellBelowUntilTheLastDataRow) {
+    typeIntoCell(0, 0, "1");
+    typeIntoCurrentCell("2");
+    typeIntoCurrentCell("3");
+    EXPECT_EQ(table().cellText(1, 1), "1");
+    EXPECT_EQ(table().cellText(1, 2), "2");
+    EXPECT_EQ(table().cellText(1, 3), "3");
+    EXPECT_EQ(grid().currentIndex(), model().index(3, 0));
+
+    typeIntoCell(29, 1, "30");
+    EXPECT_EQ(grid().currentIndex(), model().index(29, 1)) << "the summary block is no cell";
 }
