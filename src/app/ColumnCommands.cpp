@@ -107,6 +107,7 @@ void TMainForm::DataStringGridDblClickCell(int column, int row) {
     for (ChartAxis axis : {ChartAxis::BottomAxis, ChartAxis::LeftAxis})
         if (chart_->axisTitle(axis) == oldName)
             chart_->setAxisTitle(axis, QString::fromStdString(newName));
+    chart_->replot(); // a new axis title shows at once, not with the next change of data
     grid_->tableModel().renameColumn(column, newName);
 }
 

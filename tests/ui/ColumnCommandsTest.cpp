@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 
 namespace {
@@ -154,6 +155,17 @@ TEST_F(ColumnFormTest, DoubleClickOnANameRenamesTheColumnAndItsAxisTitle) {
     EXPECT_TRUE(table().modified);
     EXPECT_TRUE(form->isFitShown()) << "renaming keeps the fit";
     EXPECT_EQ(table().roles.x, 1);
+}
+
+TEST_F(ColumnFormTest, ARenamedAxisTitleIsDrawnAtOnce) {
+    Chart& chart = form->chart();
+    chart.replot();
+    ui.dialogScripts = {rename("Time")};
+    emit form->grid().horizontalHeader()->sectionDoubleClicked(0);
+    ASSERT_EQ(chart.axisTitle(ChartAxis::BottomAxis), "Time");
+    const QImage shown = chart.grab().toImage();
+    chart.replot();
+    EXPECT_TRUE(chart.grab().toImage() == shown) << "the graph still showed the old title";
 }
 
 TEST_F(ColumnFormTest, RenameMenuCommandRenamesTheCurrentCellsColumn) {
