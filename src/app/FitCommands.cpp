@@ -6,6 +6,7 @@
 #include "common/KelvaneError.h"
 #include "fitctl/FitMessages.h"
 #include "fitctl/FitRun.h"
+#include "table/DataStringGrid.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -39,18 +40,26 @@ void TMainForm::connectFitCommands() {
     onCommand(actions_->FitDataAction, &TMainForm::FitDataCommand);
 }
 
+// A cell still being edited holds data the user means to fit. Its edit is committed first,
+// which removes a shown fit, and the button keeps the state the user asked for. Left open,
+// the edit would be committed by the first message box of the request, halfway through.
 void TMainForm::FitToolButtonClick() {
+    const bool down = fitToolButton_->isChecked();
+    grid_->commitOpenEdit();
+    fitToolButton_->setChecked(down);
     FitRequest();
 }
 
 // "&Fit Data" checks the whole table before it touches the button.
 void TMainForm::FitDataCommand() {
+    const bool down = !fitToolButton_->isChecked();
+    grid_->commitOpenEdit();
     const DataTable& table = document_.table;
     if (const auto refusal = decimalPointRefusal(table, FitRows{1, table.footerRow(), false})) {
         ui_.show(refusal->message);
         return;
     }
-    fitToolButton_->setChecked(!fitToolButton_->isChecked());
+    fitToolButton_->setChecked(down);
     FitRequest();
 }
 

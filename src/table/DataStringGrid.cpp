@@ -60,6 +60,15 @@ void DataStringGrid::refreshCells() {
     model_->cellsChanged();
 }
 
+void DataStringGrid::commitOpenEdit() {
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 // Enter ends an edit and moves on to the cell below, so that a column of readings can be
 // typed one after the other. The item delegate ends an edit closed by Enter with
 // SubmitModelCache; Tab, Escape and a click elsewhere end it with other hints.

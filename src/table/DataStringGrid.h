@@ -17,6 +17,8 @@ public:
     DataTableModel& tableModel() { return *model_; }
     // Redraws the cells after the table's texts changed underneath.
     void refreshCells();
+    // Ends an edit in progress as leaving the cell would, so that its text is in the table.
+    void commitOpenEdit();
 
 protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;

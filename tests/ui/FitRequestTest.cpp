@@ -1,7 +1,11 @@
 #include "DataEntryFixture.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -126,6 +130,30 @@ TEST_F(FitRequestTest, FitDataTogglesLikeTheButtonAfterScanningTheWholeTable) {
     table().setCellText(1, 30, "");
     action("FitDataAction")->trigger();
     expectNoFit();
+}
+
+// The reading still being typed when the fit is asked for belongs to the fit.
+TEST_F(FitRequestTest, ACellStillBeingEditedIsFittedWithTheRest) {
+    enterColumn(1, {"1", "2", "3"});
+    DataStringGrid& grid = form->grid();
+    for (QAction* trigger : {static_cast<QAction*>(nullptr), action("FitDataAction")}) {
+        enterColumn(2, {"2", "4", ""});
+        ui.messages.clear();
+        grid.setCurrentIndex(grid.tableModel().index(2, 1));
+        QTest::keyClicks(&grid, "7");
+        const auto editors = grid.viewport()->findChildren<QLineEdit*>();
+        ASSERT_TRUE(std::any_of(editors.begin(), editors.end(),
+                                [](const QLineEdit* e) { return e->isVisible(); }));
+
+        if (trigger)
+            trigger->trigger();
+        else
+            fitButton()->click();
+        EXPECT_TRUE(ui.messages.empty()) << messageTexts().join('|').toStdString();
+        EXPECT_EQ(table().cellText(2, 3), "7");
+        EXPECT_TRUE(fitButton()->isChecked());
+        EXPECT_TRUE(summary().contains("b = 2.5  +/-  0.288675")) << summary().toStdString();
+    }
 }
 
 TEST_F(FitRequestTest, RefreshRedrawsAShownFitOverTheNewBottomRange) {
