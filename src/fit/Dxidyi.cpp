@@ -1,11 +1,10 @@
 #include "fit/Dxidyi.h"
 
+#include "common/FormatGeneral.h"
 #include "fit/FitHost.h"
 #include "fit/FitMath.h"
 
 #include <cmath>
-#include <locale>
-#include <sstream>
 
 namespace {
 
@@ -13,15 +12,6 @@ namespace {
 // iterations that may end in convergence.
 constexpr double SLOPE_TOLERANCE = 1e-5;
 constexpr int MAX_ITERATIONS = 500;
-
-// The slope in general format with up to 15 significant digits.
-std::string generalFormat(long double value) {
-    std::ostringstream text;
-    text.imbue(std::locale::classic());
-    text.precision(15);
-    text << value;
-    return text.str();
-}
 
 } // namespace
 
@@ -148,7 +138,7 @@ void DxiDyiFit::storeResults(const Iteration& it, long double slope) {
 void DxiDyiFit::reportDivergence(int count, long double slope) const {
     if (host != nullptr) {
         host->showModalError("Series may be diverging! After" + std::to_string(count) +
-                                 " iterations, Slope = " + generalFormat(slope),
+                                 " iterations, Slope = " + FormatGeneral(slope, 15),
                              "Divergent Series");
     }
 }

@@ -1,7 +1,7 @@
 #include "fitctl/FitResultTexts.h"
 
 #include "fitctl/FitTexts.h"
-#include "fitctl/FormatGeneral.h"
+#include "common/FormatGeneral.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "fitctl/FormatGeneral.h"
+#include "common/FormatGeneral.h"
 
 #include <gtest/gtest.h>
 
