@@ -78,22 +78,32 @@ struct ErrorSpan {
     std::optional<long double> hi;
 };
 
+// Visits, in row order, every data row whose two cells are both filled, with
+// both converted; a cell that does not convert ends the walk with its error.
+template <class Visit>
+void forRowsWithBoth(const DataTable& table, int first, int second, Visit visit) {
+    for (int row = 1; row < table.footerRow(); ++row) {
+        if (!table.isFilled(first, row) || !table.isFilled(second, row))
+            continue;
+        const long double a = table.cellNumber(first, row); // the first cell's error comes first
+        const long double b = table.cellNumber(second, row);
+        visit(row, a, b);
+    }
+}
+
 // The ends of the error bars of every row with a value and an error; on a
 // logarithmic axis only ends above zero.
 ErrorSpan errorSpanOf(const DataTable& table, const AxisInput& axis) {
     ErrorSpan span;
-    for (int row = 1; row < table.footerRow(); ++row) {
-        if (!table.isFilled(axis.valueColumn, row) || !table.isFilled(axis.errorColumn, row))
-            continue;
-        const long double v = table.cellNumber(axis.valueColumn, row);
-        const long double dv = table.cellNumber(axis.errorColumn, row);
-        const long double low = v - dv;
-        const long double high = v + dv;
-        if (!axis.logarithmic || low > 0)
-            span.lo = span.lo ? std::min(*span.lo, low) : low;
-        if (!axis.logarithmic || high > 0)
-            span.hi = span.hi ? std::max(*span.hi, high) : high;
-    }
+    forRowsWithBoth(table, axis.valueColumn, axis.errorColumn,
+                    [&](int, long double v, long double dv) {
+                        const long double low = v - dv;
+                        const long double high = v + dv;
+                        if (!axis.logarithmic || low > 0)
+                            span.lo = span.lo ? std::min(*span.lo, low) : low;
+                        if (!axis.logarithmic || high > 0)
+                            span.hi = span.hi ? std::max(*span.hi, high) : high;
+                    });
     return span;
 }
 
@@ -134,18 +144,14 @@ Collected collectPoints(const DataTable& table) {
     const ColumnRoles& roles = table.roles;
     const bool selection = table.selectionTop != table.selectionBottom;
     Collected c;
-    for (int row = 1; row < table.footerRow(); ++row) {
-        if (!table.isFilled(roles.x, row) || !table.isFilled(roles.y, row))
-            continue;
-        const long double x = table.cellNumber(roles.x, row);
-        const long double y = table.cellNumber(roles.y, row);
+    forRowsWithBoth(table, roles.x, roles.y, [&](int row, long double x, long double y) {
         c.x.push_back(x);
         c.y.push_back(y);
         const PlotPoint p{static_cast<double>(x), static_cast<double>(y)};
         c.update.points.push_back(p);
         if (selection && row >= table.selectionTop && row <= table.selectionBottom)
             c.update.selectedPoints.push_back(p);
-    }
+    });
     return c;
 }
 
