@@ -1,8 +1,8 @@
 #include "app/About.h"
 
 #include "app/AppIcons.h"
-#include "app/AppInfo.h"
-#include "app/UiServices.h"
+#include "common/AppInfo.h"
+#include "shell/UiServices.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>

@@ -4,10 +4,11 @@
 
 #include "app/GuardedCommand.h"
 #include "app/MainActions.h"
-#include "app/UiServices.h"
+#include "document/DocumentEdits.h"
 #include "fitctl/FitMessages.h"
 #include "fitctl/FitTexts.h"
 #include "graph/Chart.h"
+#include "shell/UiServices.h"
 #include "table/ColumnLabelDlg.h"
 #include "table/ColumnRules.h"
 #include "table/DataStringGrid.h"
@@ -65,7 +66,7 @@ bool TMainForm::addNamedColumn(const QString& prompt) {
     newColumnDlg_->setPrompt(prompt);
     if (ui_.runModal(*newColumnDlg_) != QDialog::Accepted)
         return false;
-    document_.table.modified = true;
+    document_.modified = true;
     grid_->tableModel().addColumn(newColumnDlg_->columnName());
     return true;
 }
@@ -79,7 +80,7 @@ void TMainForm::DeleteColumnActionExecute() {
     if (ui_.runModal(*deleteColumnDlg_) != QDialog::Accepted)
         return;
     const ColumnDeletion& deletion = deleteColumnDlg_->deletion();
-    ColumnRoles& roles = document_.table.roles;
+    ColumnRoles& roles = document_.roles;
     if (deletion.clearsDx)
         roles.dx = -1;
     if (deletion.clearsDy)
@@ -101,48 +102,46 @@ void TMainForm::DataStringGridDblClickCell(int column, int row) {
         return;
     if (ui_.runModal(*columnLabelDlg_) != QDialog::Accepted)
         return;
-    document_.table.modified = true;
-    const QString oldName = QString::fromStdString(document_.table.columnName(column));
-    const std::string newName = columnLabelDlg_->newName();
-    for (ChartAxis axis : {ChartAxis::BottomAxis, ChartAxis::LeftAxis})
-        if (chart_->axisTitle(axis) == oldName)
-            chart_->setAxisTitle(axis, QString::fromStdString(newName));
+    document_.modified = true;
+    grid_->tableModel().renameColumn(column, columnLabelDlg_->newName());
+    showGraphTitles();
     chart_->replot(); // a new axis title shows at once, not with the next change of data
-    grid_->tableModel().renameColumn(column, newName);
 }
 
-// Other roles mean other points: the plot is rebuilt and a shown fit removed. Cancel keeps
-// the roles but still removes a shown fit, which may have been asked for by a fit request
-// that found a role missing.
+// Other roles mean other points: a shown fit is removed and the plot rebuilt, in that
+// order, so that a new column whose cell does not convert leaves no fit over an empty plot.
+// Cancel keeps the roles but still removes a shown fit, which may have been asked for by a
+// fit request that found a role missing.
 void TMainForm::SelectColumnsActionExecute() {
     if (ui_.runModal(*fitDlg_) != QDialog::Accepted) {
         if (isFitShown())
             ClearFit();
         return;
     }
-    ColumnRoles& roles = document_.table.roles;
-    roles.x = fitDlg_->chosen(TFitDlg::X);
-    chart_->setAxisTitle(ChartAxis::BottomAxis, fitDlg_->chosenName(TFitDlg::X));
-    roles.dx = fitDlg_->chosen(TFitDlg::DX);
-    roles.y = fitDlg_->chosen(TFitDlg::Y);
-    chart_->setAxisTitle(ChartAxis::LeftAxis, fitDlg_->chosenName(TFitDlg::Y));
-    roles.dy = fitDlg_->chosen(TFitDlg::DY);
-    RebuildPlot();
-    ClearFit(); // releases the fit button too
-    document_.table.modified = true;
+    const Cascade cascade =
+        chooseColumns(document_, {fitDlg_->chosen(TFitDlg::X), fitDlg_->chosen(TFitDlg::DX),
+                                  fitDlg_->chosen(TFitDlg::Y), fitDlg_->chosen(TFitDlg::DY)});
+    showGraphTitles();
+    runCascade(cascade);
 }
 
-// Clears a shown fit and re-plots through the table; the row count is not a change to save.
+// The row count is not a change to save. A selection left below the last row would be
+// fitted from rows that are gone; it ends at the current cell, on screen as in the document.
 void TMainForm::ChangeRowActionExecute(int rows) {
     grid_->tableModel().setDataRowCount(rows);
+    const QModelIndex current = grid_->currentIndex();
+    if (keepSelectionInTable(document_, current.isValid() ? DataTableModel::tableRow(current) : 1))
+        grid_->selectCurrentCellOnly();
+    ClearFit();
+    RebuildPlot();
 }
 
 void TMainForm::DataStringGridMouseUp(int selectionTop, int selectionBottom) {
     runCommand(ui_, [this, selectionTop, selectionBottom] {
-        document_.table.selectionChanged(selectionTop, selectionBottom);
+        runCascade(selectionChanged(document_, selectionTop, selectionBottom, isFitShown()));
     });
 }
 
 void TMainForm::DataStringGridCellChanging(int row) {
-    runCommand(ui_, [this, row] { document_.table.currentCellChanged(row); });
+    runCommand(ui_, [this, row] { runCascade(currentCellChanged(document_, row, isFitShown())); });
 }

@@ -11,43 +11,37 @@ void TMainForm::RebuildPlot() {
     chart_->clearSeries(ChartSeries::SelectedDataPointSeries);
     // Shown empty at once: a cell that does not convert ends the rebuild right here.
     chart_->replot();
-    const PlotUpdate update = computePlotUpdate(document_.table, plotSettings());
+    const PlotUpdate update = computePlotUpdate(document_, plotView());
     if (update.x)
-        applyAxisUpdate(ChartAxis::BottomAxis, *update.x, document_.xFormatFixed);
+        applyAxisUpdate(ChartAxis::BottomAxis, *update.x, document_.xAxis, document_.xFormatFixed);
     if (update.y)
-        applyAxisUpdate(ChartAxis::LeftAxis, *update.y, document_.yFormatFixed);
+        applyAxisUpdate(ChartAxis::LeftAxis, *update.y, document_.yAxis, document_.yFormatFixed);
     showPoints(*chart_, ChartSeries::DataPointSeries, update.points);
     showPoints(*chart_, ChartSeries::SelectedDataPointSeries, update.selectedPoints);
     chart_->replot();
 }
 
-// No axis can be scaled by hand yet, so both follow the data.
-PlotSettings TMainForm::plotSettings() const {
-    const Chart& chart = *chart_;
-    PlotSettings s;
-    s.graphType = document_.graphType;
-    s.errorMethod = document_.errorMethod;
-    s.errorBarsShown = document_.errorBarsShown;
-    s.x.range = {chart.minimum(ChartAxis::BottomAxis), chart.maximum(ChartAxis::BottomAxis)};
-    s.x.formatFixed = document_.xFormatFixed;
-    s.y.range = {chart.minimum(ChartAxis::LeftAxis), chart.maximum(ChartAxis::LeftAxis)};
-    s.y.formatFixed = document_.yFormatFixed;
-    // The marker margins are measured against the area the axes span.
-    const QRect plotArea = chart.plotRect();
-    s.chartWidth = plotArea.width();
-    s.chartHeight = plotArea.height();
-    return s;
+// The marker margins are measured against the area the axes span.
+PlotView TMainForm::plotView() const {
+    const QRect plotArea = chart_->plotRect();
+    return {plotArea.width(), plotArea.height()};
 }
 
-void TMainForm::applyAxisUpdate(ChartAxis axis, const AxisUpdate& update, bool& formatFixed) {
+// The format chosen from the data goes into the document's axis settings, which the Axis
+// Options window shows. Choosing the scientific format switches "Use Scientific Notation"
+// on, and that choice fixes the axis's format: later rebuilds keep it until a reset.
+void TMainForm::applyAxisUpdate(ChartAxis axis, const AxisUpdate& update, AxisSettings& settings,
+                                bool& formatFixed) {
     putAxisRange(axis, update.range);
     if (!update.format)
         return;
-    // Choosing the scientific format switches "Use Scientific Notation" on, and that
-    // choice fixes the axis's format: later rebuilds keep it until a reset.
-    if (update.format->scientific)
+    settings.decimals = update.format->decimals;
+    if (update.format->scientific) {
+        settings.scientific = true;
         formatFixed = true;
-    chart_->setLabelFormat(axis, update.format->pattern);
+    }
+    settings.labelFormat = update.format->pattern;
+    chart_->setLabelFormat(axis, settings.labelFormat);
 }
 
 // The chart refuses a minimum above its maximum and the reverse, so the two ends go on in

@@ -2,10 +2,10 @@
 
 #include "app/GuardedCommand.h"
 #include "app/MainActions.h"
-#include "app/UiServices.h"
 #include "common/KelvaneError.h"
 #include "fitctl/FitMessages.h"
 #include "fitctl/FitRun.h"
+#include "shell/UiServices.h"
 #include "table/DataStringGrid.h"
 
 #include <QAction>
@@ -45,22 +45,33 @@ void TMainForm::connectFitCommands() {
 // the edit would be committed by the first message box of the request, halfway through.
 void TMainForm::FitToolButtonClick() {
     const bool down = fitToolButton_->isChecked();
-    grid_->commitOpenEdit();
+    commitCellEdit();
     fitToolButton_->setChecked(down);
-    FitRequest();
+    requestAfterCommit();
 }
 
 // "&Fit Data" checks the whole table before it touches the button.
 void TMainForm::FitDataCommand() {
     const bool down = !fitToolButton_->isChecked();
-    grid_->commitOpenEdit();
+    commitCellEdit();
     const DataTable& table = document_.table;
     if (const auto refusal = decimalPointRefusal(table, FitRows{1, table.footerRow(), false})) {
         ui_.show(refusal->message);
         return;
     }
     fitToolButton_->setChecked(down);
-    FitRequest();
+    requestAfterCommit();
+}
+
+// A committed entry that does not convert has already shown its message, and the fit
+// reading the same cell would show it again; once is enough.
+void TMainForm::requestAfterCommit() {
+    try {
+        FitRequest();
+    } catch (const KelvaneError& error) {
+        if (rejectedEntry_ != std::string(error.what()))
+            throw;
+    }
 }
 
 void TMainForm::RefreshFit() {
@@ -76,18 +87,17 @@ void TMainForm::RefreshFit() {
 void TMainForm::FitRequest() {
     if (!fitColumnsChosen())
         return;
-    const DataTable& table = document_.table;
-    fitRows_ = fitRowsOf(table);
-    if (const auto refusal = decimalPointRefusal(table, fitRows_)) {
+    fitRows_ = fitRowsOf(document_);
+    if (const auto refusal = decimalPointRefusal(document_.table, fitRows_)) {
         refuseFit(*refusal);
         return;
     }
     if (!fitToolButton_->isChecked()) {
         ClearFit();
-        document_.table.modified = true;
+        document_.modified = true;
         return;
     }
-    if (hasIncompleteRows(table, fitRows_, document_.errorMethod))
+    if (hasIncompleteRows(document_, fitRows_))
         ui_.show(incompleteRowsWarning());
     const PointCollection collected = collectFitInput();
     if (const auto* refusal = std::get_if<FitRefusal>(&collected)) {
@@ -98,15 +108,18 @@ void TMainForm::FitRequest() {
 }
 
 // An error method with uncertainties needs their columns. The user may go and choose them
-// ("Select Columns for Graph" then decides about the button) or leave the fit off.
+// ("Select Columns for Graph" then decides about a button that is down) or leave the fit
+// off. A button the user released stays up, and a fit is never shown under a button that
+// is up, whatever the dialog's outcome.
 bool TMainForm::fitColumnsChosen() {
-    const auto question = missingColumnQuestionFor(document_.errorMethod, document_.table.roles);
+    const auto question = missingColumnQuestionFor(document_.errorMethod, document_.roles);
     if (!question)
         return true;
-    if (ui_.show(*question) == UiServices::Answer::Yes)
-        actions_->SelectColumnsAction->trigger();
-    else
+    const bool yes = ui_.show(*question) == UiServices::Answer::Yes;
+    if (!yes || !isFitShown())
         ClearFit();
+    if (yes)
+        actions_->SelectColumnsAction->trigger();
     return false;
 }
 
@@ -119,8 +132,7 @@ void TMainForm::refuseFit(const FitRefusal& refusal) {
 // A cell that does not convert ends the request; the command wrapper shows its text.
 PointCollection TMainForm::collectFitInput() {
     try {
-        return collectFitPoints(document_.table, fitRows_, document_.fitType,
-                                document_.errorMethod);
+        return collectFitPoints(document_, fitRows_);
     } catch (const KelvaneError&) {
         ClearFit();
         throw;

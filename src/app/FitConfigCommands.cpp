@@ -3,9 +3,9 @@
 #include "app/Unit1.h"
 
 #include "app/MainActions.h"
-#include "app/UiServices.h"
 #include "fitctl/FitMessages.h"
 #include "fitctl/FitTexts.h"
+#include "shell/UiServices.h"
 
 #include <QAction>
 #include <QLabel>
@@ -18,7 +18,7 @@ void TMainForm::SelectFitType(FitType type) {
         return;
     }
     document_.fitType = type;
-    document_.table.modified = true;
+    document_.modified = true;
     ClearFit();
     const FitTypeTexts& texts = textsOf(type);
     setStatusText(2, QLatin1String(texts.statusText));
@@ -37,12 +37,12 @@ void TMainForm::SelectErrorMethod(ErrorMethod method) {
         return;
     // ClearFit below releases the fit button. The error bars start hidden with every
     // method, and only the methods with uncertainty columns can show them.
-    actions_->ShowErrorBars->setEnabled(method != ErrorMethod::ESTDY);
+    enableCommand(actions_->ShowErrorBars, method != ErrorMethod::ESTDY);
     document_.errorBarsShown = false;
     setStatusText(3, QStringLiteral("Error Bars: OFF"));
     // The Define Function window is hidden here once the program has one.
     ClearFit();
-    document_.table.modified = true;
+    document_.modified = true;
     setStatusText(1, QLatin1String(textsOf(method).statusText));
     markErrorMethod(method);
     document_.errorMethod = method;

@@ -5,6 +5,7 @@
 #include "fitctl/FitResultTexts.h"
 #include "graph/Chart.h"
 #include "table/DataStringGrid.h"
+#include "table/DataTableModel.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -12,8 +13,7 @@
 // A successful fit on screen: the summary block under the data, the framed footer under
 // the graph and the fitted curve. The fit button stays down.
 void TMainForm::showFitResults(const FitOutcome& outcome) {
-    document_.table.setSummaryText(summaryText(outcome, document_.table.decimalSeparator()));
-    grid_->refreshCells();
+    grid_->tableModel().setSummaryText(summaryText(outcome, document_.table.decimalSeparator()));
     showFitFooter(outcome);
     drawFitCurve(outcome);
     chart_->replot();
@@ -23,10 +23,12 @@ void TMainForm::showFitResults(const FitOutcome& outcome) {
 void TMainForm::showFitFooter(const FitOutcome& outcome) {
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
+    const QString timeFormat = QString::fromStdString(
+        timeFormatWithoutZone(locale.timeFormat(QLocale::LongFormat).toStdString()));
     const std::vector<std::string> lines =
         footerLines(outcome, document_.table.decimalSeparator(),
                     locale.toString(now.date(), QLocale::ShortFormat).toStdString(),
-                    locale.toString(now.time(), QLocale::LongFormat).toStdString());
+                    locale.toString(now.time(), timeFormat).toStdString());
     QStringList footer;
     for (const std::string& line : lines)
         footer << QString::fromStdString(line);

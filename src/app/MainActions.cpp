@@ -1,11 +1,13 @@
 #include "app/MainActions.h"
 
 #include "app/AppIcons.h"
-#include "fitctl/FitConfig.h"
+#include "common/FitConfig.h"
 #include "table/DataTable.h"
 
 #include <QAction>
 #include <QActionGroup>
+
+#include <algorithm>
 
 namespace {
 
@@ -204,4 +206,38 @@ void MainActions::createToolsAndHelpActions(QObject* owner) {
                               QStringLiteral("Help Contents"));
     ErrorMethodGuide = makeAction(owner, "ErrorMethodGuide", QStringLiteral("&Error Method Guide"));
     HelpAbout = makeAction(owner, "HelpAbout", QStringLiteral("&About Kelvane"));
+}
+
+std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
+    std::vector<QAction*> pending = {FileNew,
+                                     FileOpen1,
+                                     FileSave,
+                                     FileSaveAs1,
+                                     FileASCIIImport,
+                                     FileASCIIExport,
+                                     FileExportGraphBitmap,
+                                     FileExportGraphJpeg,
+                                     FilePrintData,
+                                     FilePrintChart,
+                                     editCopy,
+                                     editPaste,
+                                     editCut,
+                                     editDelete,
+                                     LabelChart,
+                                     ShowErrorBars,
+                                     DataPointColor1,
+                                     FitLineColor1,
+                                     ErrorBarColor1,
+                                     ChartOptionsAction,
+                                     AnalyzeDataAction,
+                                     DefineFunctionAction};
+    pending.insert(pending.end(), graphTypeItems.begin(), graphTypeItems.end());
+    pending.insert(pending.end(), pointStyleItems.begin(), pointStyleItems.end());
+    pending.insert(pending.end(), errorBarWidthItems.begin(), errorBarWidthItems.end());
+    return pending;
+}
+
+bool MainActions::isNotYetBuilt(const QAction* action) const {
+    const std::vector<QAction*> pending = commandsNotYetBuilt();
+    return std::find(pending.begin(), pending.end(), action) != pending.end();
 }

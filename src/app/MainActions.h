@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -15,6 +16,11 @@ class QActionGroup;
 class MainActions {
 public:
     explicit MainActions(QObject* owner);
+
+    // The commands whose handlers are still to be written; the window shows them disabled.
+    // Each leaves this list when its command is built.
+    std::vector<QAction*> commandsNotYetBuilt() const;
+    bool isNotYetBuilt(const QAction* action) const;
 
     // Menu "&File".
     QAction* FileNew;

@@ -2,7 +2,7 @@
 
 #include "app/MainActions.h"
 
-#include "fitctl/FitConfig.h"
+#include "common/FitConfig.h"
 
 #include <QAction>
 #include <QMenu>

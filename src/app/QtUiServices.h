@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UiServices.h"
+#include "shell/UiServices.h"
 
 // The real dialogs and desktop services, parented to the active window.
 class QtUiServices : public UiServices {

@@ -2,13 +2,14 @@
 
 #include "app/About.h"
 #include "app/AppIcons.h"
-#include "app/AppInfo.h"
 #include "app/GuardedCommand.h"
 #include "app/MainActions.h"
 #include "app/MainMenus.h"
-#include "app/ScreenScale.h"
-#include "app/UiServices.h"
+#include "common/AppInfo.h"
+#include "document/DocumentEdits.h"
 #include "graph/Chart.h"
+#include "shell/ScreenScale.h"
+#include "shell/UiServices.h"
 #include "table/DataStringGrid.h"
 #include "table/DataTableModel.h"
 
@@ -74,7 +75,6 @@ TMainForm::TMainForm(UiServices& ui, char decimalSeparator, QWidget* parent)
     createCentralArea(scale, decimalSeparator);
     createToolBar(scale);
     createStatusBar(scale);
-    document_.table.setHost(this);
     connectCommands();
     showStartUpState();
     createDialogs();
@@ -92,7 +92,7 @@ void TMainForm::createCentralArea(const ScreenScale& scale, char decimalSeparato
     splitter->setHandleWidth(scale(SPLITTER_WIDTH));
     splitter->setChildrenCollapsible(false);
 
-    grid_ = new DataStringGrid(document_.table, scale, splitter);
+    grid_ = new DataStringGrid(document_, scale, splitter);
     grid_->setObjectName(QStringLiteral("DataStringGrid"));
     grid_->setMinimumWidth(scale(TABLE_WIDTH));
     editPopupMenu_ = buildEditPopupMenu(*actions_, this);
@@ -183,6 +183,9 @@ void TMainForm::onCommand(QAction* action, void (TMainForm::*handler)()) {
 
 void TMainForm::connectCommands() {
     const MainActions& a = *actions_;
+    // Shown disabled until their commands exist, so that no click does nothing.
+    for (QAction* pending : a.commandsNotYetBuilt())
+        pending->setEnabled(false);
     onCommand(a.FilePrintSetup1, &TMainForm::FilePrintSetup1Execute);
     onCommand(a.FileExit1, &TMainForm::FileExit1Execute);
     onCommand(a.HelpContents, &TMainForm::HelpContentsExecute);
@@ -207,14 +210,35 @@ void TMainForm::connectCommands() {
 // The texts of the start-up configuration; the fit-configuration commands write their
 // own texts later (the error-method panel's start-up text differs from theirs).
 void TMainForm::showStartUpState() {
-    setStatusText(0, QString::fromStdString(document_.table.currentFileName));
+    setStatusText(0, QString::fromStdString(document_.currentFileName));
     setStatusText(1, QStringLiteral("Error Method : Estimate dY"));
     setStatusText(2, QStringLiteral("Fit Type: Linear"));
     setStatusText(3, QStringLiteral("Error Bars: OFF"));
     equationLabel_->setText(QStringLiteral("Fitting the equation:  y = a + bx"));
+    showGraphSettings();
+    showCheckMarks();
+}
+
+void TMainForm::replaceDocument(Document document) {
+    grid_->tableModel().replaceDocument(std::move(document));
+    showGraphSettings();
+    showCheckMarks();
+}
+
+void TMainForm::showGraphSettings() {
     chart_->setSeriesColor(ChartSeries::DataPointSeries, colorOf(document_.dataPointColor));
     chart_->setSeriesColor(ChartSeries::FitLineSeries, colorOf(document_.fitLineColor));
-    showCheckMarks();
+    chart_->setDataPointStyle(document_.pointStyle);
+    chart_->setLabelFormat(ChartAxis::BottomAxis, document_.xAxis.labelFormat);
+    chart_->setLabelFormat(ChartAxis::LeftAxis, document_.yAxis.labelFormat);
+    showGraphTitles();
+    chart_->replot();
+}
+
+void TMainForm::showGraphTitles() {
+    chart_->setGraphTitle(QString::fromStdString(document_.graphTitle));
+    chart_->setAxisTitle(ChartAxis::BottomAxis, QString::fromStdString(document_.xAxisTitle));
+    chart_->setAxisTitle(ChartAxis::LeftAxis, QString::fromStdString(document_.yAxisTitle));
 }
 
 void TMainForm::showCheckMarks() {
@@ -224,7 +248,7 @@ void TMainForm::showCheckMarks() {
     a.errorMethodItems[method]->setChecked(true);
     a.popupErrorMethodItems[method]->setChecked(true);
     a.graphTypeItems[static_cast<std::size_t>(document_.graphType)]->setChecked(true);
-    a.pointStyleItems[static_cast<std::size_t>(chart_->dataPointStyle())]->setChecked(true);
+    a.pointStyleItems[static_cast<std::size_t>(document_.pointStyle)]->setChecked(true);
     const int width = std::clamp(document_.errorBarWidth, 1, int(a.errorBarWidthItems.size()));
     a.errorBarWidthItems[static_cast<std::size_t>(width - 1)]->setChecked(true);
     a.AnalyzeDataAction->setChecked(chart_->isCursorBoxActive());
@@ -238,13 +262,23 @@ void TMainForm::setStatusText(int panel, const QString& text) {
     statusPanels_.at(panel)->setText(text);
 }
 
+void TMainForm::enableCommand(QAction* action, bool enabled) {
+    action->setEnabled(enabled && !actions_->isNotYetBuilt(action));
+}
+
+void TMainForm::runCascade(const Cascade& cascade) {
+    if (cascade.clearFit)
+        ClearFit();
+    if (cascade.rebuildPlot)
+        RebuildPlot();
+}
+
 bool TMainForm::isFitShown() const {
     return fitToolButton_->isChecked();
 }
 
 void TMainForm::ClearFit() {
-    document_.table.setSummaryText(std::string());
-    grid_->refreshCells();
+    grid_->tableModel().setSummaryText(std::string());
     chart_->setFooterLines({});
     chart_->setFooterVisible(false);
     fitToolButton_->setChecked(false);
@@ -254,19 +288,27 @@ void TMainForm::ClearFit() {
     chart_->replot();
 }
 
-// An edited cell whose text changed: the fit no longer matches the data.
+// An edited cell whose text changed: the fit no longer matches the data. A text that does
+// not convert stops the re-plot with its message, which is remembered so that a command
+// that committed the edit does not show it a second time.
 void TMainForm::acceptCellEntry() {
-    runCommand(ui_, [this] {
-        document_.table.modified = true;
+    rejectedEntry_ = runCommand(ui_, [this] {
+        document_.modified = true;
         ClearFit();
         RebuildPlot();
     });
 }
 
+// Ends a cell edit in progress, so that a command sees the typed text in the table.
+void TMainForm::commitCellEdit() {
+    rejectedEntry_.reset();
+    grid_->commitOpenEdit();
+}
+
 // Every way of closing asks first while there are unsaved changes. "Yes" saves under a
 // new name and keeps the window open, so the user sees that the document was written.
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!document_.table.modified) {
+    if (!document_.modified) {
         event->accept();
         return;
     }

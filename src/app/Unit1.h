@@ -1,20 +1,22 @@
 #pragma once
 
-#include "common/Document.h"
+#include "document/Document.h"
 #include "fitctl/FitRequest.h"
-#include "table/DataTable.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 class Chart;
 enum class ChartAxis;
 struct AxisRange;
 struct AxisUpdate;
 struct FitOutcome;
-struct PlotSettings;
+struct AxisSettings;
+struct PlotView;
 class DataStringGrid;
 class MainActions;
 class QAction;
@@ -23,6 +25,7 @@ class QMenu;
 class QPrinter;
 class QToolButton;
 class ScreenScale;
+struct Cascade;
 class TAboutBox;
 class TColumnLabelDlg;
 class TDeleteColumnDlg;
@@ -33,23 +36,29 @@ class UiServices;
 // The main window (MainForm): it owns the one document and shows it in the data table at
 // the left and the graph at the right, under the menus and the tool bar and over the
 // four-panel status bar. Every command arrives here from a menu item, a tool button or a
-// pop-up menu and runs through the one command wrapper.
-class TMainForm : public QMainWindow, public TableHost {
+// pop-up menu and runs through the one command wrapper. Commands change the document
+// (structure changes through the grid's model) and then run the cascade the change asks for.
+class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     TMainForm(UiServices& ui, char decimalSeparator, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    Document& document() { return document_; }
+    const Document& document() const { return document_; }
+    // Puts another whole document in place (New, Open, import): the grid is reset through
+    // its model and the graph shows the new titles, colours, style and label formats. What
+    // the replacement then runs (ClearFit, RebuildPlot, the settings' commands) is the
+    // caller's.
+    void replaceDocument(Document document);
     const MainActions& actions() const { return *actions_; }
     Chart& chart() { return *chart_; }
     DataStringGrid& grid() { return *grid_; }
     QString statusText(int panel) const;
 
-    // The table's owner: the fit toggle is down while a fit is shown.
-    bool isFitShown() const override;
-    void ClearFit() override;
-    void RebuildPlot() override;
+    // The fit toggle is down while a fit is shown.
+    bool isFitShown() const;
+    void ClearFit();
+    void RebuildPlot();
 
     // ---- The fit request, its results and the data plot -------------------------------
     // (FitCommands.cpp, FitResultsView.cpp, DataPlot.cpp)
@@ -64,6 +73,7 @@ private:
     void FitToolButtonClick();
     void FitDataCommand();
     void FitRequest();
+    void requestAfterCommit();
     bool fitColumnsChosen();
     void refuseFit(const FitRefusal& refusal);
     PointCollection collectFitInput();
@@ -71,8 +81,9 @@ private:
     void showFitResults(const FitOutcome& outcome);
     void showFitFooter(const FitOutcome& outcome);
     void drawFitCurve(const FitOutcome& outcome);
-    PlotSettings plotSettings() const;
-    void applyAxisUpdate(ChartAxis axis, const AxisUpdate& update, bool& formatFixed);
+    PlotView plotView() const;
+    void applyAxisUpdate(ChartAxis axis, const AxisUpdate& update, AxisSettings& settings,
+                         bool& formatFixed);
     void putAxisRange(ChartAxis axis, const AxisRange& range);
 
     FitRows fitRows_;
@@ -90,7 +101,11 @@ private:
     void onCommand(QAction* action, void (TMainForm::*handler)());
     void showStartUpState();
     void showCheckMarks();
+    void showGraphTitles();
+    void showGraphSettings();
     void setStatusText(int panel, const QString& text);
+    void enableCommand(QAction* action, bool enabled);
+    void runCascade(const Cascade& cascade);
 
     void FileExit1Execute();
     void FilePrintSetup1Execute();
@@ -99,6 +114,7 @@ private:
     void HelpAboutExecute();
     void openGuide(const QString& fileName);
     void acceptCellEntry();
+    void commitCellEdit();
 
     // --- Column management and fit configuration (ColumnCommands.cpp, FitConfigCommands.cpp)
 public:
@@ -129,6 +145,8 @@ private:
 
     UiServices& ui_;
     Document document_;
+    // The conversion message of the last committed cell edit, when its re-plot failed.
+    std::optional<std::string> rejectedEntry_;
     std::unique_ptr<MainActions> actions_;
     DataStringGrid* grid_ = nullptr;
     Chart* chart_ = nullptr;

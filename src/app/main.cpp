@@ -1,7 +1,7 @@
 #include "app/AppIcons.h"
-#include "app/AppInfo.h"
 #include "app/QtUiServices.h"
 #include "app/Unit1.h"
+#include "common/AppInfo.h"
 
 #include <QApplication>
 #include <QLocale>

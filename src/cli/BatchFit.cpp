@@ -29,20 +29,20 @@ BatchResult& stop(BatchResult& result, ExitStatus status, const std::string& err
 void applyRequest(const BatchRequest& request, Document& document) {
     document.fitType = request.fitType.value_or(document.fitType);
     document.errorMethod = request.errorMethod.value_or(document.errorMethod);
-    ColumnRoles& roles = document.table.roles;
+    ColumnRoles& roles = document.roles;
     roles.x = request.x.value_or(roles.x);
     roles.y = request.y.value_or(roles.y);
     roles.dx = request.dx.value_or(roles.dx);
     roles.dy = request.dy.value_or(roles.dy);
     if (request.rows) {
-        document.table.selectionTop = request.rows->first;
-        document.table.selectionBottom = request.rows->last;
+        document.selectionTop = request.rows->first;
+        document.selectionBottom = request.rows->last;
     }
 }
 
 // The window asks for the missing column here; a script has to name it.
 std::optional<std::string> missingRoleProblem(const Document& document) {
-    if (!missingColumnQuestionFor(document.errorMethod, document.table.roles))
+    if (!missingColumnQuestionFor(document.errorMethod, document.roles))
         return std::nullopt;
     if (document.errorMethod == ErrorMethod::DXIDYI)
         return "--errors dxdy needs the columns of dX and dY: give --dx N and --dy N.";
@@ -55,14 +55,14 @@ std::string columnsText(int count) {
 
 // A role beyond the table would read as empty cells and end in a puzzling
 // point count, so it is named instead.
-std::optional<std::string> absentColumnProblem(const DataTable& table) {
+std::optional<std::string> absentColumnProblem(const Document& document) {
     struct Role {
         const char* name;
         const char* option;
         int column;
     };
-    const ColumnRoles& roles = table.roles;
-    const int dataColumns = table.columnCount() - 1;
+    const ColumnRoles& roles = document.roles;
+    const int dataColumns = document.table.columnCount() - 1;
     for (const Role& role : {Role{"X", "--x", roles.x}, Role{"Y", "--y", roles.y},
                              Role{"dX", "--dx", roles.dx}, Role{"dY", "--dy", roles.dy}}) {
         if (role.column == -1 || (role.column >= 1 && role.column <= dataColumns))
@@ -80,17 +80,15 @@ std::string failureText(const FitOutcome& outcome, const MessageCollector& host)
 }
 
 void fit(const Document& document, BatchResult& result) {
-    const DataTable& table = document.table;
-    const FitRows rows = fitRowsOf(table);
-    if (const std::optional<FitRefusal> refusal = decimalPointRefusal(table, rows)) {
+    const FitRows rows = fitRowsOf(document);
+    if (const std::optional<FitRefusal> refusal = decimalPointRefusal(document.table, rows)) {
         stop(result, ExitStatus::FitFailed, refusal->message.text);
         return;
     }
-    if (hasIncompleteRows(table, rows, document.errorMethod))
+    if (hasIncompleteRows(document, rows))
         result.warnings.push_back(incompleteRowsWarning().text);
 
-    const PointCollection collection =
-        collectFitPoints(table, rows, document.fitType, document.errorMethod);
+    const PointCollection collection = collectFitPoints(document, rows);
     if (const FitRefusal* refusal = std::get_if<FitRefusal>(&collection)) {
         stop(result, ExitStatus::FitFailed, refusal->message.text);
         return;
@@ -116,7 +114,7 @@ BatchResult runBatchFit(const BatchRequest& request) {
     applyRequest(request, document);
     if (std::optional<std::string> problem = missingRoleProblem(document))
         return stop(result, ExitStatus::BadInput, *problem);
-    if (std::optional<std::string> problem = absentColumnProblem(document.table))
+    if (std::optional<std::string> problem = absentColumnProblem(document))
         return stop(result, ExitStatus::BadInput, *problem);
     try {
         fit(document, result);

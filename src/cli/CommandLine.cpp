@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/FitNames.h"
+#include "common/AppInfo.h"
 #include "files/TextTable.h"
 #include "table/DataTable.h"
 
@@ -66,7 +67,7 @@ void declare(CLI::App& app, Arguments& a) {
         ->type_name("A:B")
         ->check(ROW_RANGE);
     app.add_flag("--json", a.json, "Print one JSON object with full-precision numbers");
-    app.set_version_flag("--version", std::string("kelvane-fit ") + KELVANE_VERSION);
+    app.set_version_flag("--version", std::string("kelvane-fit ") + APPLICATION_VERSION);
     app.footer(EXIT_STATUSES);
 }
 

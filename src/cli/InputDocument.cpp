@@ -2,6 +2,7 @@
 
 #include "common/KelvaneError.h"
 #include "files/TextTable.h"
+#include "files/TextTableFill.h"
 
 #include <filesystem>
 #include <fstream>
@@ -47,22 +48,6 @@ int rowCountFor(std::size_t lines) {
     return MOST_ROWS;
 }
 
-void setColumnCount(DataTable& table, int dataColumns) {
-    while (table.columnCount() - 1 > dataColumns)
-        table.deleteColumn(table.columnCount() - 1);
-    while (table.columnCount() - 1 < dataColumns)
-        table.addColumn(""); // the import leaves added columns unnamed
-}
-
-void fillTable(DataTable& table, const TextTable& text) {
-    setColumnCount(table, text.columnCount);
-    table.setDataRowCount(rowCountFor(text.rows.size()));
-    for (std::size_t row = 0; row < text.rows.size(); ++row)
-        for (std::size_t column = 0; column < text.rows[row].size(); ++column)
-            table.setCellText(static_cast<int>(column) + 1, static_cast<int>(row) + 1,
-                              text.rows[row][column]);
-}
-
 } // namespace
 
 Document loadInputDocument(const std::string& path) {
@@ -95,6 +80,7 @@ Document loadInputDocument(const std::string& path) {
                            " rows; Kelvane's table holds at most " + std::to_string(MOST_ROWS) +
                            ".");
     Document document;
-    fillTable(document.table, text);
+    document.table.setDataRowCount(rowCountFor(text.rows.size()));
+    fillTableFromText(document.table, text);
     return document;
 }

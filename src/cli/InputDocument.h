@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Document.h"
+#include "document/Document.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fitctl/FitConfig.h"
+#include "common/FitConfig.h"
 
 // Which goodness-of-fit figures the window's results show for a fitting
 // function and error method, so a report lists exactly those: r for the

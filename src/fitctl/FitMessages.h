@@ -1,8 +1,8 @@
 #pragma once
 
-#include "fit/Linefit.h"
-#include "fitctl/FitConfig.h"
+#include "common/FitConfig.h"
 #include "common/UserMessage.h"
+#include "fit/Linefit.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/FitConfig.h"
 #include "fit/Linefit.h"
-#include "fitctl/FitConfig.h"
 
 #include <vector>
 

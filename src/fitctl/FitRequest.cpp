@@ -32,8 +32,7 @@ struct Point {
     long double x, y, dx, dy;
 };
 
-Point readPoint(const DataTable& table, ErrorMethod method, int row) {
-    const ColumnRoles& roles = table.roles;
+Point readPoint(const DataTable& table, const ColumnRoles& roles, ErrorMethod method, int row) {
     Point p{table.cellNumber(roles.x, row), table.cellNumber(roles.y, row), 0, 0};
     if (method == ErrorMethod::DXIDYI)
         p.dx = table.cellNumber(roles.dx, row);
@@ -76,10 +75,6 @@ void toLogScale(FitType type, ErrorMethod method, Point& p) {
     }
 }
 
-bool supportedWithXYErrors(FitType type) {
-    return type != FitType::LINEAR_NO_A && !isPolynomial(type);
-}
-
 } // namespace
 
 std::optional<UserMessage> missingColumnQuestionFor(ErrorMethod method, const ColumnRoles& roles) {
@@ -90,10 +85,10 @@ std::optional<UserMessage> missingColumnQuestionFor(ErrorMethod method, const Co
     return missingColumnQuestion(method);
 }
 
-FitRows fitRowsOf(const DataTable& table) {
-    if (table.selectionTop == table.selectionBottom)
-        return {1, table.footerRow(), false};
-    return {table.selectionTop, table.selectionBottom + 1, true};
+FitRows fitRowsOf(const Document& document) {
+    if (!document.hasRowSelection())
+        return {1, document.table.footerRow(), false};
+    return {document.selectionTop, document.selectionBottom + 1, true};
 }
 
 std::optional<FitRefusal> decimalPointRefusal(const DataTable& table, const FitRows& rows) {
@@ -102,26 +97,27 @@ std::optional<FitRefusal> decimalPointRefusal(const DataTable& table, const FitR
     return FitRefusal{tooManyDecimalPointsRefusal()};
 }
 
-bool hasIncompleteRows(const DataTable& table, const FitRows& rows, ErrorMethod method) {
-    const std::vector<int> columns = usedColumns(method, table.roles);
+bool hasIncompleteRows(const Document& document, const FitRows& rows) {
+    const std::vector<int> columns = usedColumns(document.errorMethod, document.roles);
     const int all = static_cast<int>(columns.size());
     for (int row = rows.fitFirstRow; row < rows.fitEndRow; ++row) {
-        const int filled = filledCount(table, columns, row);
+        const int filled = filledCount(document.table, columns, row);
         if (filled > 0 && filled < all)
             return true;
     }
     return false;
 }
 
-PointCollection collectFitPoints(const DataTable& table, const FitRows& rows, FitType type,
-                                 ErrorMethod method) {
-    const std::vector<int> columns = usedColumns(method, table.roles);
+PointCollection collectFitPoints(const Document& document, const FitRows& rows) {
+    const FitType type = document.fitType;
+    const ErrorMethod method = document.errorMethod;
+    const std::vector<int> columns = usedColumns(method, document.roles);
     const int all = static_cast<int>(columns.size());
     FitPoints points;
     for (int row = rows.fitFirstRow; row < rows.fitEndRow; ++row) {
-        if (filledCount(table, columns, row) < all)
+        if (filledCount(document.table, columns, row) < all)
             continue;
-        Point p = readPoint(table, method, row);
+        Point p = readPoint(document.table, document.roles, method, row);
         if (!insideLogDomain(type, p))
             return FitRefusal{logOfNegativeRefusal()};
         toLogScale(type, method, p);
@@ -133,7 +129,7 @@ PointCollection collectFitPoints(const DataTable& table, const FitRows& rows, Fi
     }
     if (points.n < 3)
         return FitRefusal{tooFewPointsRefusal(rows.selectionInUse)};
-    if (method == ErrorMethod::DXIDYI && !supportedWithXYErrors(type))
+    if (method == ErrorMethod::DXIDYI && !fitsWithXYErrors(type))
         return FitRefusal{unsupportedWithXYErrorsRefusal(type)};
     return points;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "fit/Linefit.h"
-#include "fitctl/FitConfig.h"
+#include "common/FitConfig.h"
 #include "common/UserMessage.h"
-#include "table/DataTable.h"
+#include "document/Document.h"
+#include "fit/Linefit.h"
 
 #include <optional>
 #include <variant>
@@ -54,8 +54,7 @@ struct FitRefusal {
 using PointCollection = std::variant<FitPoints, FitRefusal>;
 
 std::optional<UserMessage> missingColumnQuestionFor(ErrorMethod method, const ColumnRoles& roles);
-FitRows fitRowsOf(const DataTable& table);
+FitRows fitRowsOf(const Document& document);
 std::optional<FitRefusal> decimalPointRefusal(const DataTable& table, const FitRows& rows);
-bool hasIncompleteRows(const DataTable& table, const FitRows& rows, ErrorMethod method);
-PointCollection collectFitPoints(const DataTable& table, const FitRows& rows, FitType type,
-                                 ErrorMethod method);
+bool hasIncompleteRows(const Document& document, const FitRows& rows);
+PointCollection collectFitPoints(const Document& document, const FitRows& rows);

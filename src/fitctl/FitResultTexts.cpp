@@ -1,7 +1,7 @@
 #include "fitctl/FitResultTexts.h"
 
-#include "fitctl/FitTexts.h"
 #include "common/FormatGeneral.h"
+#include "fitctl/FitTexts.h"
 
 namespace {
 
@@ -91,6 +91,24 @@ std::vector<std::string> resultLines(const FitOutcome& outcome, char decimalSepa
 
 std::string createdLine(const std::string& date, const std::string& time) {
     return "Created: " + date + " at " + time;
+}
+
+std::string timeFormatWithoutZone(const std::string& format) {
+    std::string kept;
+    bool quoted = false;
+    for (char c : format) {
+        if (c == '\'')
+            quoted = !quoted;
+        if (!quoted && c == 't') {
+            // The blank that set the zone apart from the time goes with it.
+            while (!kept.empty() && kept.back() == ' ')
+                kept.pop_back();
+            continue;
+        }
+        kept += c;
+    }
+    const std::size_t first = kept.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : kept.substr(first);
 }
 
 std::vector<std::string> footerLines(const FitOutcome& outcome, char decimalSeparator,

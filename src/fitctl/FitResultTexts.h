@@ -22,6 +22,11 @@ std::vector<std::string> resultLines(const FitOutcome& outcome, char decimalSepa
 // date and long time) so that the core never reads the clock.
 std::string createdLine(const std::string& date, const std::string& time);
 
+// A locale's long time format (Qt's pattern letters) without its time zone:
+// the results are dated in the user's own time, and a zone name such as
+// "UTC" after it says nothing to them. Quoted text is kept as it is.
+std::string timeFormatWithoutZone(const std::string& format);
+
 // The whole footer: the result lines, an empty line and the created line.
 std::vector<std::string> footerLines(const FitOutcome& outcome, char decimalSeparator,
                                      const std::string& date, const std::string& time);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fitctl/FitConfig.h"
+#include "common/FitConfig.h"
 
 #include <array>
 #include <optional>

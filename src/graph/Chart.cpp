@@ -1,6 +1,7 @@
 #include "graph/Chart.h"
 
 #include "graph/ChartElements.h"
+#include "graph/PlotRanges.h"
 
 #include <QResizeEvent>
 #include <QVBoxLayout>
@@ -9,8 +10,8 @@ namespace {
 
 const QColor SILVER(192, 192, 192);
 const char* const START_UP_LABEL_FORMAT = "#,##0.00";
-constexpr int DATA_POINT_SIZE = 9;      // marker half-size 4
-constexpr int SELECTED_POINT_SIZE = 11; // marker half-size 5
+constexpr int DATA_POINT_SIZE = 2 * DATA_POINT_HALF_SIZE + 1;
+constexpr int SELECTED_POINT_SIZE = 2 * SELECTED_POINT_HALF_SIZE + 1;
 constexpr double MARGIN_FRACTION = 0.02;
 
 QFont timesBold(int pixelSize, bool underline) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/PointStyle.h"
+
 #include <QColor>
 #include <QImage>
 #include <QStringList>
@@ -26,8 +28,6 @@ enum class ChartSeries {
     FitLineAboveRangeSeries,
     FitLineSeries,
 };
-
-enum class PointStyle { Circle, Rectangle, Triangle, Cross, Star };
 
 // The graph (Chart1): what the program needs of a chart control and nothing more, so that
 // the rest of the program never talks to the plotting library. Axis ranges, label formats,

@@ -8,7 +8,8 @@ namespace {
 
 // Everything one axis's update needs, whichever axis it is.
 struct AxisInput {
-    AxisScaling scaling;
+    bool automatic;
+    bool formatFixed;
     bool logarithmic;
     double pixels;
     double markerHalfSize;
@@ -118,7 +119,7 @@ void widenToErrorBars(AxisRange& range, const ErrorSpan& span, double margin, bo
 
 std::optional<AxisUpdate> axisUpdateOf(const DataTable& table, const AxisInput& axis,
                                        const std::vector<long double>& values) {
-    if (!axis.scaling.automatic)
+    if (!axis.automatic)
         return std::nullopt;
     std::optional<Extremes> e = extremesOf(values, axis.logarithmic);
     if (!e)
@@ -126,7 +127,7 @@ std::optional<AxisUpdate> axisUpdateOf(const DataTable& table, const AxisInput& 
     openSingleValue(*e, axis.logarithmic);
 
     AxisUpdate update;
-    if (!axis.scaling.formatFixed)
+    if (!axis.formatFixed)
         update.format = automaticLabelFormat(e->min);
     const double margin = marginOf(*e, axis);
     update.range = dataRange(*e, margin, axis.logarithmic);
@@ -140,29 +141,28 @@ struct Collected {
     PlotUpdate update;
 };
 
-Collected collectPoints(const DataTable& table) {
-    const ColumnRoles& roles = table.roles;
-    const bool selection = table.selectionTop != table.selectionBottom;
+Collected collectPoints(const Document& d) {
+    const bool selection = d.hasRowSelection();
     Collected c;
-    forRowsWithBoth(table, roles.x, roles.y, [&](int row, long double x, long double y) {
+    forRowsWithBoth(d.table, d.roles.x, d.roles.y, [&](int row, long double x, long double y) {
         c.x.push_back(x);
         c.y.push_back(y);
         const PlotPoint p{static_cast<double>(x), static_cast<double>(y)};
         c.update.points.push_back(p);
-        if (selection && row >= table.selectionTop && row <= table.selectionBottom)
+        if (selection && row >= d.selectionTop && row <= d.selectionBottom)
             c.update.selectedPoints.push_back(p);
     });
     return c;
 }
 
-int xErrorColumn(const DataTable& table, const PlotSettings& s) {
-    const bool widens = s.errorBarsShown && s.errorMethod == ErrorMethod::DXIDYI;
-    return widens ? table.roles.dx : -1;
+int xErrorColumn(const Document& d) {
+    const bool widens = d.errorBarsShown && d.errorMethod == ErrorMethod::DXIDYI;
+    return widens ? d.roles.dx : -1;
 }
 
-int yErrorColumn(const DataTable& table, const PlotSettings& s) {
-    const bool widens = s.errorBarsShown && s.errorMethod != ErrorMethod::ESTDY;
-    return widens ? table.roles.dy : -1;
+int yErrorColumn(const Document& d) {
+    const bool widens = d.errorBarsShown && d.errorMethod != ErrorMethod::ESTDY;
+    return widens ? d.roles.dy : -1;
 }
 
 } // namespace
@@ -182,25 +182,20 @@ AxisLabelFormat automaticLabelFormat(float smallest) {
     return {"0.00", 2, false};
 }
 
-PlotUpdate computePlotUpdate(const DataTable& table, const PlotSettings& settings) {
-    Collected c = collectPoints(table);
+PlotUpdate computePlotUpdate(const Document& document, const PlotView& view) {
+    Collected c = collectPoints(document);
     if (c.update.points.size() < 2)
         return {};
-    const ColumnRoles& roles = table.roles;
-    const GraphType graph = settings.graphType;
-    const AxisInput x{settings.x,
-                      graph == GraphType::LogLog,
-                      double(settings.chartWidth),
-                      double(settings.markerHalfWidth),
-                      roles.x,
-                      xErrorColumn(table, settings)};
-    c.update.x = axisUpdateOf(table, x, c.x);
-    const AxisInput y{settings.y,
-                      graph != GraphType::Linear,
-                      double(settings.chartHeight),
-                      double(settings.markerHalfHeight),
-                      roles.y,
-                      yErrorColumn(table, settings)};
-    c.update.y = axisUpdateOf(table, y, c.y);
+    const GraphType graph = document.graphType;
+    const AxisInput x{document.xAxis.automatic,     document.xFormatFixed,
+                      graph == GraphType::LogLog,   double(view.chartWidth),
+                      double(DATA_POINT_HALF_SIZE), document.roles.x,
+                      xErrorColumn(document)};
+    c.update.x = axisUpdateOf(document.table, x, c.x);
+    const AxisInput y{document.yAxis.automatic,     document.yFormatFixed,
+                      graph != GraphType::Linear,   double(view.chartHeight),
+                      double(DATA_POINT_HALF_SIZE), document.roles.y,
+                      yErrorColumn(document)};
+    c.update.y = axisUpdateOf(document.table, y, c.y);
     return std::move(c.update);
 }

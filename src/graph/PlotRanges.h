@@ -1,32 +1,23 @@
 #pragma once
 
-#include "fitctl/FitConfig.h"
+#include "document/Document.h"
 #include "graph/AxisRange.h"
-#include "graph/GraphType.h"
-#include "table/DataTable.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-// One axis as the plot finds it before a rebuild.
-struct AxisScaling {
-    AxisRange range;
-    bool automatic = true;    // the Axis Options' "Automatic" scale mode
-    bool formatFixed = false; // the user chose the label format
-};
+// The half-size in pixels of the data point markers (drawn 2h + 1 wide) and
+// of the larger markers of the selected points. The margins of the plot keep
+// a whole marker inside the axes.
+inline constexpr int DATA_POINT_HALF_SIZE = 4;
+inline constexpr int SELECTED_POINT_HALF_SIZE = 5;
 
-// What a rebuild of the data plot reads besides the table.
-struct PlotSettings {
-    GraphType graphType = GraphType::Linear;
-    ErrorMethod errorMethod = ErrorMethod::ESTDY;
-    bool errorBarsShown = false;
-    AxisScaling x;
-    AxisScaling y;
-    int chartWidth = 0; // pixels
+// The size in pixels of the area the axes span, against which the marker
+// margins are measured.
+struct PlotView {
+    int chartWidth = 0;
     int chartHeight = 0;
-    int markerHalfWidth = 4; // of the data point markers, in pixels
-    int markerHalfHeight = 4;
 };
 
 // An axis label format chosen from the data, with what the Axis Options
@@ -62,8 +53,9 @@ struct PlotUpdate {
 // error bars while shown) widened by the marker size, and a label format
 // chosen from the smallest value unless the user fixed it. On a logarithmic
 // axis only positive values count; with none the axis keeps its range.
+// Axes in manual scale mode get no update.
 // A filled cell that does not convert throws KelvaneError: nothing is applied.
-PlotUpdate computePlotUpdate(const DataTable& table, const PlotSettings& settings);
+PlotUpdate computePlotUpdate(const Document& document, const PlotView& view);
 
 // The label format for an axis whose smallest value is `smallest`, held in
 // single precision as the plot holds its extremes.

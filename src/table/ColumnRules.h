@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/FitConfig.h"
 #include "common/UserMessage.h"
-#include "fitctl/FitConfig.h"
 #include "table/DataTable.h"
 
 #include <optional>

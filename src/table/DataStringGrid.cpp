@@ -1,11 +1,12 @@
 #include "table/DataStringGrid.h"
 
-#include "app/ScreenScale.h"
+#include "document/Document.h"
+#include "shell/ScreenScale.h"
 #include "table/CellMarkupDelegate.h"
-#include "table/DataTable.h"
 #include "table/DataTableModel.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 
 #include <iterator>
 
@@ -19,8 +20,8 @@ constexpr int FONT_POINTS = 8;
 
 } // namespace
 
-DataStringGrid::DataStringGrid(DataTable& table, const ScreenScale& scale, QWidget* parent)
-    : QTableView(parent), model_(new DataTableModel(table, this)) {
+DataStringGrid::DataStringGrid(Document& document, const ScreenScale& scale, QWidget* parent)
+    : QTableView(parent), model_(new DataTableModel(document, this)) {
     setModel(model_);
     setItemDelegate(new CellMarkupDelegate(this));
     QFont small = font();
@@ -54,10 +55,7 @@ DataStringGrid::DataStringGrid(DataTable& table, const ScreenScale& scale, QWidg
     for (auto signal : {&DataTableModel::rowsInserted, &DataTableModel::rowsRemoved,
                         &DataTableModel::columnsInserted, &DataTableModel::columnsRemoved})
         connect(model_, signal, this, &DataStringGrid::applySummarySpan);
-}
-
-void DataStringGrid::refreshCells() {
-    model_->cellsChanged();
+    connect(model_, &DataTableModel::modelReset, this, &DataStringGrid::applySummarySpan);
 }
 
 void DataStringGrid::commitOpenEdit() {
@@ -67,6 +65,19 @@ void DataStringGrid::commitOpenEdit() {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+void DataStringGrid::selectCurrentCellOnly() {
+    const QModelIndex current = currentIndex();
+    if (current.isValid())
+        selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+    else
+        clearSelection();
+}
+
+void DataStringGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    emit mouseReleased();
 }
 
 // Enter ends an edit and moves on to the cell below, so that a column of readings can be

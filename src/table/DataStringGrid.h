@@ -2,7 +2,7 @@
 
 #include <QTableView>
 
-class DataTable;
+struct Document;
 class DataTableModel;
 class ScreenScale;
 
@@ -12,16 +12,22 @@ class ScreenScale;
 class DataStringGrid : public QTableView {
     Q_OBJECT
 public:
-    DataStringGrid(DataTable& table, const ScreenScale& scale, QWidget* parent = nullptr);
+    DataStringGrid(Document& document, const ScreenScale& scale, QWidget* parent = nullptr);
 
     DataTableModel& tableModel() { return *model_; }
-    // Redraws the cells after the table's texts changed underneath.
-    void refreshCells();
     // Ends an edit in progress as leaving the cell would, so that its text is in the table.
     void commitOpenEdit();
+    // Makes the current cell the whole selection, as a click on it would.
+    void selectCurrentCellOnly();
+
+signals:
+    // A mouse button was released over the cells, after the view has settled its selection
+    // (a click inside a selected block narrows it only on release).
+    void mouseReleased();
 
 protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void applySummarySpan();

@@ -53,7 +53,7 @@ int DataTable::findColumn(const std::string& name) const {
     return -1;
 }
 
-int DataTable::countPlottedRows() const {
+int DataTable::countPlottedRows(const ColumnRoles& roles) const {
     int count = 0;
     for (int row = 1; row < footerRow(); ++row)
         if (isFilled(roles.x, row) && isFilled(roles.y, row))
@@ -90,9 +90,6 @@ void DataTable::deleteColumn(int column) {
     if (column < 1 || column >= columnCount())
         return;
     columns_.erase(columns_.begin() + (column - 1));
-    for (int* role : {&roles.x, &roles.dx, &roles.y, &roles.dy})
-        if (*role > column)
-            --*role;
 }
 
 void DataTable::renameColumn(int column, const std::string& name) {
@@ -100,15 +97,21 @@ void DataTable::renameColumn(int column, const std::string& name) {
         columns_[column - 1].name = name;
 }
 
+bool DataTable::isRowCountChoice(int n) {
+    return std::find(ROW_COUNT_CHOICES.begin(), ROW_COUNT_CHOICES.end(), n) !=
+           ROW_COUNT_CHOICES.end();
+}
+
 void DataTable::setDataRowCount(int n) {
-    if (std::find(ROW_COUNT_CHOICES.begin(), ROW_COUNT_CHOICES.end(), n) == ROW_COUNT_CHOICES.end())
+    if (!isRowCountChoice(n))
         return; // the row-count commands and the file reader only pass the choices
     dataRowCount_ = n;
-    if (host_)
-        host_->ClearFit();
-    summaryText_.clear(); // ClearFit empties the block; without a host it is emptied here
-    if (host_)
-        host_->RebuildPlot();
+    summaryText_.clear();
+}
+
+void DataTable::clearCells() {
+    for (Column& column : columns_)
+        column.cells.clear();
 }
 
 void DataTable::resetTable() {
@@ -116,30 +119,25 @@ void DataTable::resetTable() {
     columns_.clear();
     columns_.push_back(Column{"X", {}});
     columns_.push_back(Column{"Y", {}});
-    roles = ColumnRoles{};
-    // Last, so that the ClearFit and re-plot it runs already see the default table.
-    setDataRowCount(DEFAULT_ROW_COUNT);
+    dataRowCount_ = DEFAULT_ROW_COUNT;
 }
 
-void DataTable::selectionChanged(int top, int bottom) {
-    selectionTop = top;
-    selectionBottom = bottom;
-    afterSelectionMove();
+// Cells past the last text of a column are empty whether or not they were
+// ever stored.
+bool DataTable::Column::operator==(const Column& o) const {
+    if (name != o.name)
+        return false;
+    const std::size_t common = std::min(cells.size(), o.cells.size());
+    const auto emptyFrom = [](const std::vector<std::string>& v, std::size_t from) {
+        return std::all_of(v.begin() + static_cast<std::ptrdiff_t>(from), v.end(),
+                           [](const std::string& t) { return t.empty(); });
+    };
+    return std::equal(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(common),
+                      o.cells.begin()) &&
+           emptyFrom(cells, common) && emptyFrom(o.cells, common);
 }
 
-void DataTable::currentCellChanged(int row) {
-    if (selectionTop == selectionBottom)
-        return;
-    selectionTop = row;
-    selectionBottom = row;
-    afterSelectionMove();
-}
-
-void DataTable::afterSelectionMove() {
-    if (host_ && host_->isFitShown()) {
-        host_->ClearFit();
-        modified = true;
-    }
-    if (host_)
-        host_->RebuildPlot();
+bool DataTable::operator==(const DataTable& o) const {
+    return decimalSeparator_ == o.decimalSeparator_ && dataRowCount_ == o.dataRowCount_ &&
+           columns_ == o.columns_ && summaryText_ == o.summaryText_;
 }

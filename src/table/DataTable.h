@@ -13,33 +13,30 @@ struct ColumnRoles {
     int dx = -1;
     int y = 2;
     int dy = -1;
-};
 
-// What the table asks of its owner when a selection change or a new row count
-// must remove a shown fit and re-plot. The main window implements it.
-class TableHost {
-public:
-    virtual ~TableHost() = default;
-    virtual bool isFitShown() const = 0;
-    virtual void ClearFit() = 0;
-    virtual void RebuildPlot() = 0;
+    bool operator==(const ColumnRoles& o) const {
+        return x == o.x && dx == o.dx && y == o.y && dy == o.dy;
+    }
+    bool operator!=(const ColumnRoles& o) const { return !(*this == o); }
 };
 
 // The document's table of text cells. Row 0 holds the column names, column 0
 // the row numbers, rows 1..dataRowCount() the data, and the SUMMARY_ROWS rows
 // from footerRow() down form the merged summary block. Cells hold text only;
-// values are converted when they are used.
+// values are converted when they are used. The roles, the selection and the
+// rest of the document live beside the table in Document; nothing here calls
+// out of the table.
 class DataTable {
 public:
     static constexpr int SUMMARY_ROWS = 5;
     static constexpr int DEFAULT_ROW_COUNT = 30;
-    static constexpr std::array<int, 9> ROW_COUNT_CHOICES = {30, 60, 80, 100, 120,
-                                                              140, 160, 180, 200};
-    static constexpr const char* DEFAULT_FILE_NAME = "Untitled.dat";
+    static constexpr std::array<int, 9> ROW_COUNT_CHOICES = {30,  60,  80,  100, 120,
+                                                             140, 160, 180, 200};
 
     explicit DataTable(char decimalSeparator = '.');
 
-    void setHost(TableHost* host) { host_ = host; }
+    static bool isRowCountChoice(int n);
+
     char decimalSeparator() const { return decimalSeparator_; }
 
     // Geometry.
@@ -54,7 +51,8 @@ public:
     std::string columnName(int column) const { return cellText(column, 0); }
     int findColumn(const std::string& name) const;
     bool isFilled(int column, int row) const { return !cellText(column, row).empty(); }
-    int countPlottedRows() const;
+    // Rows whose X and Y cells are both filled.
+    int countPlottedRows(const ColumnRoles& roles) const;
     long double parseNumber(const std::string& text) const;
     long double cellNumber(int column, int row) const;
     static int decimalPointCount(const std::string& text);
@@ -62,25 +60,23 @@ public:
     // with two or more decimal points.
     std::optional<std::pair<int, int>> findCellWithExtraPoints(int firstRow, int endRow) const;
 
-    // Structure changes.
+    // Structure changes. Deleting a column leaves the roles to the document,
+    // which moves those behind it.
     void addColumn(const std::string& name);
     void deleteColumn(int column);
     void renameColumn(int column, const std::string& name);
+    // Ignores a count that is not one of ROW_COUNT_CHOICES. Empties the
+    // summary block, which belongs to a fit of the rows before.
     void setDataRowCount(int n);
     void resetTable();
+    // Empties every data cell, the rows kept out of sight too; the names stay.
+    void clearCells();
     void setSummaryText(const std::string& text) { summaryText_ = text; }
     const std::string& summaryText() const { return summaryText_; }
 
-    // Selection tracking, called by the grid view.
-    void selectionChanged(int top, int bottom);
-    void currentCellChanged(int row);
-
-    // Document fields kept with the table.
-    ColumnRoles roles;
-    int selectionTop = 0;
-    int selectionBottom = 0;
-    std::string currentFileName = DEFAULT_FILE_NAME;
-    bool modified = false;
+    // Same cells (the rows kept out of sight too), names, row count and summary.
+    bool operator==(const DataTable& o) const;
+    bool operator!=(const DataTable& o) const { return !(*this == o); }
 
 private:
     struct Column {
@@ -89,13 +85,12 @@ private:
         // row count are kept out of sight, so lowering the count by mistake
         // loses nothing; resetTable() discards them.
         std::vector<std::string> cells;
-    };
 
-    void afterSelectionMove();
+        bool operator==(const Column& o) const;
+    };
 
     char decimalSeparator_;
     int dataRowCount_ = DEFAULT_ROW_COUNT;
     std::vector<Column> columns_; // data columns 1..C-1
     std::string summaryText_;
-    TableHost* host_ = nullptr;
 };

@@ -5,15 +5,17 @@
 #include <string>
 
 class DataTable;
+struct Document;
 
-// Shows the document's DataTable to the grid view. The table's fixed names row and
+// Shows the document's DataTable to the grid view, and is the one path by which a change
+// of the table's structure reaches the views. The table's fixed names row and
 // row-number column are the view's headers, so they stay in sight while scrolling and the
 // columns can be resized by their borders; model cell (r, c) is table cell (c + 1, r + 1).
 // The rows below the data form the summary block, whose text sits in its first cell.
 class DataTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit DataTableModel(DataTable& table, QObject* parent = nullptr);
+    explicit DataTableModel(Document& document, QObject* parent = nullptr);
 
     static int tableColumn(const QModelIndex& index) { return index.column() + 1; }
     static int tableRow(const QModelIndex& index) { return index.row() + 1; }
@@ -21,18 +23,20 @@ public:
     int summaryRow() const;
     bool isDataCell(const QModelIndex& index) const;
 
-    // The texts of the table changed underneath (a fit shown or cleared, say).
-    void cellsChanged();
+    // The summary block's text: a shown fit's short results, or nothing.
+    void setSummaryText(const std::string& text);
     // True while a column or the row count changes. The views then move their current
     // cell by themselves, which is no move of the user's.
     bool isChangingStructure() const { return changingStructure_; }
 
-    // The table's structure changes, made through the model so that the views follow.
+    // The document's structure changes, made through the model so that the views follow.
+    // What else follows (ClearFit, RebuildPlot) is the calling command's.
     void addColumn(const std::string& name);
-    void deleteColumn(int column);
-    void renameColumn(int column, const std::string& name);
-    // Also clears a shown fit and re-plots, through the table's host.
+    void deleteColumn(int column);                          // the roles behind it move down
+    void renameColumn(int column, const std::string& name); // axis titles follow the name
     void setDataRowCount(int n);
+    // New, Open and import put a whole other document in place.
+    void replaceDocument(Document document);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -47,8 +51,8 @@ signals:
     void cellEdited(int column, int row);
 
 private:
-    DataTable& table_;
-    // Set while the structure changes; a new row count tells the views of all cells at
-    // its end.
+    const DataTable& table() const;
+
+    Document& document_;
     bool changingStructure_ = false;
 };

@@ -1,6 +1,6 @@
 #include "table/DeleteColumnDlg.h"
 
-#include "common/Document.h"
+#include "document/Document.h"
 #include "table/ColumnNameList.h"
 
 #include <QComboBox>
@@ -36,7 +36,7 @@ void TDeleteColumnDlg::OKBtnClick() {
         refuse({noColumnChosenRefusal()});
         return;
     }
-    deletion_ = decideColumnDeletion(document_.table.roles, document_.errorMethod, column);
+    deletion_ = decideColumnDeletion(document_.roles, document_.errorMethod, column);
     if (deletion_.refusal) {
         refuse({*deletion_.refusal});
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "shell/OkCancelDialog.h"
 #include "table/ColumnRules.h"
-#include "table/OkCancelDialog.h"
 
 struct Document;
 class QComboBox;

@@ -1,6 +1,6 @@
 #include "table/FitDlg.h"
 
-#include "common/Document.h"
+#include "document/Document.h"
 #include "table/ColumnNameList.h"
 #include "table/ColumnRules.h"
 
@@ -41,7 +41,7 @@ QString TFitDlg::chosenName(Role role) const {
 
 void TFitDlg::showEvent(QShowEvent* event) {
     OkCancelDialog::showEvent(event);
-    const ColumnRoles& roles = document_.table.roles;
+    const ColumnRoles& roles = document_.roles;
     showRole(X, roles.x);
     showRole(DX, roles.dx);
     showRole(Y, roles.y);

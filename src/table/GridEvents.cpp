@@ -1,26 +1,27 @@
 #include "table/GridEvents.h"
 
+#include "table/DataStringGrid.h"
 #include "table/DataTableModel.h"
 
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QTableView>
 
 #include <algorithm>
 #include <climits>
 
-GridEvents::GridEvents(QTableView& grid) : QObject(&grid), grid_(grid) {
-    // The names row and the row numbers are part of the table for the mouse too.
-    for (QWidget* area :
-         {grid.viewport(), grid.horizontalHeader()->viewport(), grid.verticalHeader()->viewport()})
+GridEvents::GridEvents(DataStringGrid& grid) : QObject(&grid), grid_(grid) {
+    // Over the cells the selection is read once the view has handled the release; the names
+    // row and the row numbers select nothing, and are part of the table for the mouse too.
+    connect(&grid, &DataStringGrid::mouseReleased, this, &GridEvents::emitMouseUp);
+    for (QWidget* area : {grid.horizontalHeader()->viewport(), grid.verticalHeader()->viewport()})
         area->installEventFilter(this);
-    const auto* model = qobject_cast<const DataTableModel*>(grid.model());
+    const DataTableModel* model = &grid.tableModel();
     connect(grid.selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this, model](const QModelIndex& current) {
                 // A column or rows taken away under the current cell move it without the
                 // user, and such commands neither clear a fit nor count as a change.
-                if (current.isValid() && !(model && model->isChangingStructure()))
+                if (current.isValid() && !model->isChangingStructure())
                     emit currentCellMoved(DataTableModel::tableRow(current));
             });
     // The names are the header of the view: a double-click there is one on row 0.

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class QTableView;
+class DataStringGrid;
 
 // Turns the grid view's mouse and keyboard events into the data table's events, in table
 // coordinates (row 0 is the names row, column 0 the row numbers): a mouse button released
@@ -11,7 +11,7 @@ class QTableView;
 class GridEvents : public QObject {
     Q_OBJECT
 public:
-    explicit GridEvents(QTableView& grid);
+    explicit GridEvents(DataStringGrid& grid);
 
 signals:
     void mouseUp(int selectionTop, int selectionBottom);
@@ -24,5 +24,5 @@ protected:
 private:
     void emitMouseUp();
 
-    QTableView& grid_;
+    DataStringGrid& grid_;
 };

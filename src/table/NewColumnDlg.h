@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/OkCancelDialog.h"
+#include "shell/OkCancelDialog.h"
 
 #include <string>
 

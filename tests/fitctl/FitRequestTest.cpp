@@ -26,14 +26,21 @@ std::string refusalText(const PointCollection& c) {
     return r->message.text;
 }
 
-PointCollection collect(const DataTable& t, FitType type, ErrorMethod method) {
-    return collectFitPoints(t, fitRowsOf(t), type, method);
+PointCollection collect(Document d, FitType type, ErrorMethod method) {
+    d.fitType = type;
+    d.errorMethod = method;
+    return collectFitPoints(d, fitRowsOf(d));
+}
+
+bool incomplete(Document d, ErrorMethod method) {
+    d.errorMethod = method;
+    return hasIncompleteRows(d, fitRowsOf(d));
 }
 
 const char* const TOO_FEW = "At least 3 data points are required to perform this fit.";
 
 TEST(FitRequest, RowsInUseAreTheWholeTableOrASelectionOfTwoOrMoreRows) {
-    DataTable t;
+    Document t;
     t.selectionTop = t.selectionBottom = 4; // one row is no selection
     EXPECT_EQ(fitRowsOf(t).fitFirstRow, 1);
     EXPECT_EQ(fitRowsOf(t).fitEndRow, 31);
@@ -57,8 +64,8 @@ TEST(FitRequest, MissingErrorColumnsAreAskedFor) {
 }
 
 TEST(FitRequest, ExtraDecimalPointsAnywhereInTheRowsInUseAreRefused) {
-    DataTable t = tableWith({{"1", "2", ""}, {"2", "4", ""}, {"3", "7", "1.2.3"}});
-    const auto refusal = decimalPointRefusal(t, fitRowsOf(t)); // a column without a role
+    Document t = documentWith({{"1", "2", ""}, {"2", "4", ""}, {"3", "7", "1.2.3"}});
+    const auto refusal = decimalPointRefusal(t.table, fitRowsOf(t)); // a column without a role
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->message.text,
               "You have a data point with too many decimal points! Please Fix it.");
@@ -66,26 +73,26 @@ TEST(FitRequest, ExtraDecimalPointsAnywhereInTheRowsInUseAreRefused) {
     EXPECT_TRUE(refusal->releasesButton);
     t.selectionTop = 1;
     t.selectionBottom = 2; // row 3 is outside the selection
-    EXPECT_FALSE(decimalPointRefusal(t, fitRowsOf(t)));
+    EXPECT_FALSE(decimalPointRefusal(t.table, fitRowsOf(t)));
 }
 
 TEST(FitRequest, IncompleteRowsInTheColumnsTheMethodUses) {
-    DataTable t = tableWith({{"1", "2", "", ""}, {"", "", "", ""}, {"3", "7", "", ""}});
+    Document t = documentWith({{"1", "2", "", ""}, {"", "", "", ""}, {"3", "7", "", ""}});
     t.roles = ColumnRoles{1, 3, 2, 4};
-    EXPECT_FALSE(hasIncompleteRows(t, fitRowsOf(t), ErrorMethod::ESTDY)); // both empty: no warning
-    t.setCellText(1, 2, "5");
-    EXPECT_TRUE(hasIncompleteRows(t, fitRowsOf(t), ErrorMethod::ESTDY));
+    EXPECT_FALSE(incomplete(t, ErrorMethod::ESTDY)); // both empty: no warning
+    t.table.setCellText(1, 2, "5");
+    EXPECT_TRUE(incomplete(t, ErrorMethod::ESTDY));
 
-    DataTable d = tableWith({{"1", "2", "", "0.1"}, {"2", "4", "", "0.1"}, {"3", "7", "", ""}});
+    Document d = documentWith({{"1", "2", "", "0.1"}, {"2", "4", "", "0.1"}, {"3", "7", "", ""}});
     d.roles = ColumnRoles{1, 3, 2, 4};
-    EXPECT_TRUE(hasIncompleteRows(d, fitRowsOf(d), ErrorMethod::DYI)); // dY missing in row 3
-    d.setCellText(4, 3, "0.1");
-    EXPECT_FALSE(hasIncompleteRows(d, fitRowsOf(d), ErrorMethod::DYI)); // dX is not looked at
-    EXPECT_TRUE(hasIncompleteRows(d, fitRowsOf(d), ErrorMethod::DXIDYI));
+    EXPECT_TRUE(incomplete(d, ErrorMethod::DYI)); // dY missing in row 3
+    d.table.setCellText(4, 3, "0.1");
+    EXPECT_FALSE(incomplete(d, ErrorMethod::DYI)); // dX is not looked at
+    EXPECT_TRUE(incomplete(d, ErrorMethod::DXIDYI));
 }
 
 TEST(FitRequest, CollectsTheCompleteRowsOfTheSelectionInTableOrder) {
-    DataTable t = tableWith({{"1", "2"}, {"4", ""}, {"2", "4"}, {" 3 ", "7"}, {"9", "9"}});
+    Document t = documentWith({{"1", "2"}, {"4", ""}, {"2", "4"}, {" 3 ", "7"}, {"9", "9"}});
     t.selectionTop = 1;
     t.selectionBottom = 4;
     const FitPoints p = pointsOf(collect(t, FitType::LINEAR, ErrorMethod::ESTDY));
@@ -95,7 +102,8 @@ TEST(FitRequest, CollectsTheCompleteRowsOfTheSelectionInTableOrder) {
 }
 
 TEST(FitRequest, LogarithmicModelsBecomeStraightLines) {
-    DataTable t = tableWith({{"10", "100", "2", "5"}, {"1", "10", "1", "1"}, {"2", "3", "1", "1"}});
+    Document t =
+        documentWith({{"10", "100", "2", "5"}, {"1", "10", "1", "1"}, {"2", "3", "1", "1"}});
     t.roles = ColumnRoles{1, 3, 2, 4};
     const FitPoints pow = pointsOf(collect(t, FitType::POWERLAW, ErrorMethod::DYI));
     EXPECT_DOUBLE_EQ(double(pow.x[1]), 1);
@@ -113,13 +121,13 @@ TEST(FitRequest, LogarithmicModelsBecomeStraightLines) {
 }
 
 TEST(FitRequest, LogarithmOfZeroOrANegativeIsRefused) {
-    DataTable t = tableWith({{"1", "2"}, {"2", "0"}, {"3", "7"}, {"", "-1"}});
+    Document t = documentWith({{"1", "2"}, {"2", "0"}, {"3", "7"}, {"", "-1"}});
     EXPECT_EQ(refusalText(collect(t, FitType::EXPONENTIAL, ErrorMethod::ESTDY)),
               "The Log of a negative is undefined!");
-    t.setCellText(2, 2, "4");
+    t.table.setCellText(2, 2, "4");
     // Row 4 is incomplete and skipped before any test of its value.
     EXPECT_EQ(pointsOf(collect(t, FitType::EXPONENTIAL, ErrorMethod::ESTDY)).n, 3);
-    t.setCellText(1, 1, "0"); // the power law needs x > 0 as well
+    t.table.setCellText(1, 1, "0"); // the power law needs x > 0 as well
     EXPECT_EQ(
         std::get<FitRefusal>(collect(t, FitType::POWERLAW, ErrorMethod::ESTDY)).message.caption,
         "Error");
@@ -127,7 +135,7 @@ TEST(FitRequest, LogarithmOfZeroOrANegativeIsRefused) {
 }
 
 TEST(FitRequest, TooFewPointsNamesTheSelectionWhenThereIsOne) {
-    DataTable t = tableWith({{"1", "2"}, {"2", "4"}, {"3", ""}, {"4", "8"}});
+    Document t = documentWith({{"1", "2"}, {"2", "4"}, {"3", ""}, {"4", "8"}});
     EXPECT_EQ(pointsOf(collect(t, FitType::LINEAR, ErrorMethod::ESTDY)).n, 3);
     t.selectionTop = 2;
     t.selectionBottom = 4;
@@ -135,19 +143,19 @@ TEST(FitRequest, TooFewPointsNamesTheSelectionWhenThereIsOne) {
               "At least 3 data points are required to perform this fit. You're data selection is "
               "too small.  Either (i) select more data from the grid or (ii) remove selection in "
               "order to fit the entire data set.");
-    EXPECT_EQ(refusalText(collect(tableWith({{"1", "2"}, {"2", "4"}}), FitType::LINEAR,
+    EXPECT_EQ(refusalText(collect(documentWith({{"1", "2"}, {"2", "4"}}), FitType::LINEAR,
                                   ErrorMethod::ESTDY)),
               TOO_FEW);
 }
 
 TEST(FitRequest, XYErrorBarsRefuseOriginAndPolynomialAfterThePointCount) {
-    DataTable t = tableWith({{"1", "2", "0.1", "0.1"}, {"2", "4", "0.1", "0.1"}});
+    Document t = documentWith({{"1", "2", "0.1", "0.1"}, {"2", "4", "0.1", "0.1"}});
     t.roles = ColumnRoles{1, 3, 2, 4};
     EXPECT_EQ(refusalText(collect(t, FitType::LINEAR_NO_A, ErrorMethod::DXIDYI)), TOO_FEW);
-    t.setCellText(1, 3, "3");
-    t.setCellText(2, 3, "7");
-    t.setCellText(3, 3, "0.1");
-    t.setCellText(4, 3, "0.1");
+    t.table.setCellText(1, 3, "3");
+    t.table.setCellText(2, 3, "7");
+    t.table.setCellText(3, 3, "0.1");
+    t.table.setCellText(4, 3, "0.1");
     EXPECT_EQ(refusalText(collect(t, FitType::LINEAR_NO_A, ErrorMethod::DXIDYI)),
               "Sorry. I cannot perform a linear fit through the origin using X & Y Error Bars.  "
               "This method has not yet been implemented.");
@@ -159,7 +167,7 @@ TEST(FitRequest, XYErrorBarsRefuseOriginAndPolynomialAfterThePointCount) {
 }
 
 TEST(FitRequest, ACellThatDoesNotConvertThrowsItsMessage) {
-    DataTable t = tableWith({{"1", "2"}, {"2", "-"}, {"3", "7"}});
+    Document t = documentWith({{"1", "2"}, {"2", "-"}, {"3", "7"}});
     try {
         collect(t, FitType::LINEAR, ErrorMethod::ESTDY);
         FAIL() << "no conversion failure";

@@ -14,15 +14,17 @@ using Lines = std::vector<std::string>;
 
 const std::string CHI = "<font face=\"symbol\">c<sub>n</sub><sup>2</sup></font> = ";
 
-FitOutcome fitOf(const DataTable& t, FitType type, ErrorMethod method) {
-    const PointCollection c = collectFitPoints(t, fitRowsOf(t), type, method);
+FitOutcome fitOf(Document t, FitType type, ErrorMethod method) {
+    t.fitType = type;
+    t.errorMethod = method;
+    const PointCollection c = collectFitPoints(t, fitRowsOf(t));
     EXPECT_TRUE(std::holds_alternative<FitPoints>(c));
     return performFit(type, method, std::get<FitPoints>(c), nullptr);
 }
 
 // X = 1, 2, 3, Y = 2, 4, 7, every dY = 1 (column 3).
 FitOutcome threePointFit(FitType type, ErrorMethod method) {
-    DataTable t = tableWith({{"1", "2", "1"}, {"2", "4", "1"}, {"3", "7", "1"}});
+    Document t = documentWith({{"1", "2", "1"}, {"2", "4", "1"}, {"3", "7", "1"}});
     t.roles.dy = 3;
     return fitOf(t, type, method);
 }
@@ -78,11 +80,11 @@ TEST(FitResultTexts, GoodnessLinesPerModelGroupAndErrorMethod) {
 }
 
 TEST(FitResultTexts, FourthOrderFooterListsFiveCoefficients) {
-    DataTable t;
+    Document t;
     const char* y[] = {"1", "2.5", "2", "6", "5.5", "9", "12"};
     for (int i = 0; i < 7; ++i) {
-        t.setCellText(1, i + 1, std::to_string(i));
-        t.setCellText(2, i + 1, y[i]);
+        t.table.setCellText(1, i + 1, std::to_string(i));
+        t.table.setCellText(2, i + 1, y[i]);
     }
     const Lines lines =
         footerLines(fitOf(t, FitType::FORTHPOLY, ErrorMethod::ESTDY), '.', "d", "t");
@@ -98,6 +100,15 @@ TEST(FitResultTexts, TheLocalesDecimalSeparator) {
     const FitOutcome o = threePointFit(FitType::LINEAR, ErrorMethod::ESTDY);
     EXPECT_EQ(resultLines(o, ',')[1], "a = -0,666667 +/- 0,62361");
     EXPECT_EQ(resultLines(o, ',')[3], "r = 0,9934");
+}
+
+// The results are dated in the user's own time; a zone name after it only puzzles.
+TEST(FitResultTexts, TheCreatedTimeLeavesOutTheTimeZone) {
+    EXPECT_EQ(timeFormatWithoutZone("HH:mm:ss t"), "HH:mm:ss");
+    EXPECT_EQ(timeFormatWithoutZone("h:mm:ss AP t"), "h:mm:ss AP");
+    EXPECT_EQ(timeFormatWithoutZone("t HH:mm:ss"), "HH:mm:ss");
+    EXPECT_EQ(timeFormatWithoutZone("HH'h'mm 'at' t"), "HH'h'mm 'at'"); // quoted t is text
+    EXPECT_EQ(timeFormatWithoutZone("HH:mm:ss"), "HH:mm:ss");
 }
 
 } // namespace

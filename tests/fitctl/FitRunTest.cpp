@@ -10,8 +10,10 @@
 
 namespace {
 
-FitOutcome fitTable(const DataTable& t, FitType type, ErrorMethod method) {
-    const PointCollection c = collectFitPoints(t, fitRowsOf(t), type, method);
+FitOutcome fitTable(Document t, FitType type, ErrorMethod method) {
+    t.fitType = type;
+    t.errorMethod = method;
+    const PointCollection c = collectFitPoints(t, fitRowsOf(t));
     if (const FitRefusal* r = std::get_if<FitRefusal>(&c)) {
         ADD_FAILURE() << "refused: " << r->message.text;
         return {};
@@ -20,8 +22,8 @@ FitOutcome fitTable(const DataTable& t, FitType type, ErrorMethod method) {
 }
 
 // X = 1, 2, 3 and Y = 2, 4, 7, with dX (column 3) and dY (column 4).
-DataTable threePoints(const std::string& dx = "0.1", const std::string& dy = "1") {
-    DataTable t = tableWith({{"1", "2", dx, dy}, {"2", "4", dx, dy}, {"3", "7", dx, dy}});
+Document threePoints(const std::string& dx = "0.1", const std::string& dy = "1") {
+    Document t = documentWith({{"1", "2", dx, dy}, {"2", "4", dx, dy}, {"3", "7", dx, dy}});
     t.roles = ColumnRoles{1, 3, 2, 4};
     return t;
 }
@@ -51,11 +53,11 @@ TEST(FitRun, EachPairGetsItsFitClass) {
 }
 
 TEST(FitRun, PolynomialCoefficientsInOrder) {
-    DataTable t = tableWith({{"0", "1", "0.1"},
-                             {"1", "2.2", "0.1"},
-                             {"2", "4.8", "0.1"},
-                             {"3", "10.1", "0.1"},
-                             {"4", "17.2", "0.1"}});
+    Document t = documentWith({{"0", "1", "0.1"},
+                               {"1", "2.2", "0.1"},
+                               {"2", "4.8", "0.1"},
+                               {"3", "10.1", "0.1"},
+                               {"4", "17.2", "0.1"}});
     t.roles.dy = 3;
     const FitOutcome est = fitTable(t, FitType::SECONDPOLY, ErrorMethod::ESTDY);
     ASSERT_EQ(est.parameters.size(), 3u);
@@ -75,13 +77,13 @@ TEST(FitRun, InterceptsOfTheLogarithmicLinesBecomeFactors) {
 }
 
 TEST(FitRun, ExponentialAndPowerLawInDataUnits) {
-    DataTable e;
-    DataTable p;
+    Document e;
+    Document p;
     for (int i = 1; i <= 4; ++i) {
-        e.setCellText(1, i, std::to_string(i));
-        e.setCellText(2, i, std::to_string(2 * std::exp(0.5 * i)));
-        p.setCellText(1, i, std::to_string(2 * i));
-        p.setCellText(2, i, std::to_string(3 * 4 * i * i));
+        e.table.setCellText(1, i, std::to_string(i));
+        e.table.setCellText(2, i, std::to_string(2 * std::exp(0.5 * i)));
+        p.table.setCellText(1, i, std::to_string(2 * i));
+        p.table.setCellText(2, i, std::to_string(3 * 4 * i * i));
     }
     const FitOutcome exp = fitTable(e, FitType::EXPONENTIAL, ErrorMethod::ESTDY);
     EXPECT_NEAR(double(exp.parameters[0].value), 2, 1e-5);

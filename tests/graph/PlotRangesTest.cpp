@@ -11,29 +11,33 @@
 
 namespace {
 
-// A 725 x 400 pixel chart with the default markers.
-PlotSettings chart(GraphType graph = GraphType::Linear) {
-    PlotSettings s;
-    s.graphType = graph;
-    s.chartWidth = 725;
-    s.chartHeight = 400;
-    return s;
+// A 725 x 400 pixel plot area with the default markers.
+PlotUpdate plot(Document d, GraphType graph = GraphType::Linear, PlotView view = {725, 400}) {
+    d.graphType = graph;
+    return computePlotUpdate(d, view);
+}
+
+// A document showing the error bars of the given method.
+Document withErrorBars(Document d, ErrorMethod method) {
+    d.errorMethod = method;
+    d.errorBarsShown = true;
+    return d;
 }
 
 TEST(PlotRanges, FewerThanTwoPlottedRowsLeaveEverythingAsItIs) {
-    EXPECT_TRUE(computePlotUpdate(DataTable(), chart()).points.empty());
+    EXPECT_TRUE(plot(Document()).points.empty());
     // X without Y and Y without X are not plotted and do not count.
-    const PlotUpdate u = computePlotUpdate(tableWith({{"1", "2"}, {"3", ""}, {"", "4"}}), chart());
+    const PlotUpdate u = plot(documentWith({{"1", "2"}, {"3", ""}, {"", "4"}}));
     EXPECT_TRUE(u.points.empty());
     EXPECT_FALSE(u.x);
     EXPECT_FALSE(u.y);
 }
 
 TEST(PlotRanges, PointsInRowOrderAndTheSelectedOnes) {
-    DataTable t = tableWith({{"5", "1"}, {"1", "2"}, {"3", ""}, {"2", "4"}, {"4", "5"}});
+    Document t = documentWith({{"5", "1"}, {"1", "2"}, {"3", ""}, {"2", "4"}, {"4", "5"}});
     t.selectionTop = 3;
     t.selectionBottom = 5;
-    const PlotUpdate u = computePlotUpdate(t, chart());
+    const PlotUpdate u = plot(t);
     ASSERT_EQ(u.points.size(), 4u);
     EXPECT_EQ(u.points[0].x, 5);
     EXPECT_EQ(u.points[3].y, 5);
@@ -42,11 +46,11 @@ TEST(PlotRanges, PointsInRowOrderAndTheSelectedOnes) {
     EXPECT_EQ(u.selectedPoints[1].x, 4);
 
     t.selectionTop = t.selectionBottom = 2; // one row is no selection
-    EXPECT_TRUE(computePlotUpdate(t, chart()).selectedPoints.empty());
+    EXPECT_TRUE(plot(t).selectedPoints.empty());
 }
 
 TEST(PlotRanges, LinearRangeWidenedByTheMarkerSize) {
-    const PlotUpdate u = computePlotUpdate(tableWith({{"0", "1"}, {"10", "3"}}), chart());
+    const PlotUpdate u = plot(documentWith({{"0", "1"}, {"10", "3"}}));
     ASSERT_TRUE(u.x);
     EXPECT_DOUBLE_EQ(u.x->range.min, -10.0 / 725 * 4);
     EXPECT_DOUBLE_EQ(u.x->range.max, 10 + 10.0 / 725 * 4);
@@ -55,7 +59,7 @@ TEST(PlotRanges, LinearRangeWidenedByTheMarkerSize) {
     EXPECT_DOUBLE_EQ(u.y->range.min, 1 - 2.0 / 400 * 4);
 
     // Equal values open to one unit either side before the margin.
-    const PlotUpdate same = computePlotUpdate(tableWith({{"3", "1"}, {"3", "2"}}), chart());
+    const PlotUpdate same = plot(documentWith({{"3", "1"}, {"3", "2"}}));
     EXPECT_DOUBLE_EQ(same.x->range.min, 2 - 2.0 / 725 * 4);
     EXPECT_DOUBLE_EQ(same.x->range.max, 4 + 2.0 / 725 * 4);
 }
@@ -73,16 +77,16 @@ TEST(PlotRanges, LabelFormatFollowsTheSmallestValueInSinglePrecision) {
     EXPECT_TRUE(tiny.scientific);
 
     // Through the plot: the smallest X decides, the smallest Y for the Y axis.
-    const PlotUpdate u = computePlotUpdate(tableWith({{"0.001", "-0.5"}, {"7", "4"}}), chart());
+    const PlotUpdate u = plot(documentWith({{"0.001", "-0.5"}, {"7", "4"}}));
     EXPECT_EQ(u.x->format->pattern, "0.000");
     EXPECT_EQ(u.y->format->pattern, "0.00");
 }
 
 TEST(PlotRanges, FixedFormatsAndManualAxesAreLeftToTheUser) {
-    PlotSettings s = chart();
-    s.x.formatFixed = true;
-    s.y.automatic = false;
-    const PlotUpdate u = computePlotUpdate(tableWith({{"0", "1"}, {"10", "3"}}), s);
+    Document d = documentWith({{"0", "1"}, {"10", "3"}});
+    d.xFormatFixed = true;
+    d.yAxis.automatic = false;
+    const PlotUpdate u = plot(d);
     ASSERT_TRUE(u.x);
     EXPECT_FALSE(u.x->format);
     EXPECT_DOUBLE_EQ(u.x->range.max, 10 + 10.0 / 725 * 4); // the range is still automatic
@@ -91,38 +95,35 @@ TEST(PlotRanges, FixedFormatsAndManualAxesAreLeftToTheUser) {
 }
 
 TEST(PlotRanges, LogarithmicRangesSpanWholeDecadesPlusTheMargin) {
-    const PlotUpdate u =
-        computePlotUpdate(tableWith({{"2", "3"}, {"50", "30"}}), chart(GraphType::LogLog));
+    const PlotUpdate u = plot(documentWith({{"2", "3"}, {"50", "30"}}), GraphType::LogLog);
     const double mL = std::log10(25.0) / 725 * 4;
     EXPECT_DOUBLE_EQ(u.x->range.min, std::pow(10.0, -mL));
     EXPECT_DOUBLE_EQ(u.x->range.max, std::pow(10.0, 2 + mL));
     EXPECT_LT(u.x->range.max, 102);
 
     // Semi-log: logarithmic in Y only.
-    const PlotUpdate semi =
-        computePlotUpdate(tableWith({{"0", "2"}, {"10", "50"}}), chart(GraphType::SemiLog));
+    const PlotUpdate semi = plot(documentWith({{"0", "2"}, {"10", "50"}}), GraphType::SemiLog);
     EXPECT_DOUBLE_EQ(semi.x->range.min, -10.0 / 725 * 4);
     EXPECT_DOUBLE_EQ(semi.y->range.min, std::pow(10.0, -std::log10(25.0) / 400 * 4));
 }
 
 TEST(PlotRanges, LogarithmicAxisCountsPositiveValuesOnly) {
-    const PlotUpdate u = computePlotUpdate(tableWith({{"1", "-5"}, {"2", "0"}, {"3", "20"}}),
-                                           chart(GraphType::SemiLog));
+    const PlotUpdate u =
+        plot(documentWith({{"1", "-5"}, {"2", "0"}, {"3", "20"}}), GraphType::SemiLog);
     ASSERT_TRUE(u.y); // one positive Y: opened around 20, then whole decades
     EXPECT_NEAR(u.y->range.min, 10, 0.5);
     EXPECT_NEAR(u.y->range.max, 100, 5);
     EXPECT_EQ(u.y->format->pattern, "0.00"); // from 19, not from -5
     EXPECT_EQ(u.points.size(), 3u);          // every row is still plotted
 
-    const PlotUpdate none =
-        computePlotUpdate(tableWith({{"1", "-5"}, {"2", "0"}}), chart(GraphType::SemiLog));
+    const PlotUpdate none = plot(documentWith({{"1", "-5"}, {"2", "0"}}), GraphType::SemiLog);
     EXPECT_FALSE(none.y);
     EXPECT_TRUE(none.x);
 }
 
 TEST(PlotRanges, EqualLargeValuesStillGiveTheAxisAWidth) {
     // 1e10 - 1 is 1e10 in single precision: one unit either side would leave no range.
-    const PlotUpdate u = computePlotUpdate(tableWith({{"1e10", "1"}, {"1e10", "2"}}), chart());
+    const PlotUpdate u = plot(documentWith({{"1e10", "1"}, {"1e10", "2"}}));
     ASSERT_TRUE(u.x);
     EXPECT_LT(u.x->range.min, 1e10);
     EXPECT_GT(u.x->range.max, 1e10);
@@ -132,8 +133,7 @@ TEST(PlotRanges, EqualLargeValuesStillGiveTheAxisAWidth) {
 }
 
 TEST(PlotRanges, EqualValuesBelowOneStayPositiveOnALogAxis) {
-    const PlotUpdate u =
-        computePlotUpdate(tableWith({{"0.5", "1"}, {"0.5", "2"}}), chart(GraphType::LogLog));
+    const PlotUpdate u = plot(documentWith({{"0.5", "1"}, {"0.5", "2"}}), GraphType::LogLog);
     ASSERT_TRUE(u.x);
     EXPECT_GT(u.x->range.min, 0);
     EXPECT_TRUE(std::isfinite(u.x->range.min));
@@ -142,17 +142,14 @@ TEST(PlotRanges, EqualValuesBelowOneStayPositiveOnALogAxis) {
 }
 
 // Columns: X, Y, dX, dY.
-DataTable tableWithErrors() {
-    DataTable t = tableWith({{"1", "10", "0.5", "2"}, {"4", "20", "3", "1"}, {"6", "", "1", ""}});
+Document tableWithErrors() {
+    Document t = documentWith({{"1", "10", "0.5", "2"}, {"4", "20", "3", "1"}, {"6", "", "1", ""}});
     t.roles = ColumnRoles{1, 3, 2, 4};
     return t;
 }
 
 TEST(PlotRanges, ShownErrorBarsWidenTheAxes) {
-    PlotSettings s = chart();
-    s.errorMethod = ErrorMethod::DXIDYI;
-    s.errorBarsShown = true;
-    const PlotUpdate u = computePlotUpdate(tableWithErrors(), s);
+    const PlotUpdate u = plot(withErrorBars(tableWithErrors(), ErrorMethod::DXIDYI));
     // X: rows with X and dX count even without Y; lo = 1 - 0.5, hi = 6 + 1.
     const double mx = 3.0 / 725 * 4;
     EXPECT_DOUBLE_EQ(u.x->range.min, 0.5 - mx);
@@ -164,24 +161,19 @@ TEST(PlotRanges, ShownErrorBarsWidenTheAxes) {
 }
 
 TEST(PlotRanges, ErrorBarsWidenOnlyWhileShownAndUsedByTheMethod) {
-    PlotSettings s = chart();
-    s.errorMethod = ErrorMethod::DXIDYI;
-    EXPECT_DOUBLE_EQ(computePlotUpdate(tableWithErrors(), s).x->range.max, 4 + 3.0 / 725 * 4);
+    Document hidden = tableWithErrors();
+    hidden.errorMethod = ErrorMethod::DXIDYI;
+    EXPECT_DOUBLE_EQ(plot(hidden).x->range.max, 4 + 3.0 / 725 * 4);
 
-    s.errorBarsShown = true;
-    s.errorMethod = ErrorMethod::DYI; // Y bars only
-    const PlotUpdate dyi = computePlotUpdate(tableWithErrors(), s);
+    const PlotUpdate dyi = plot(withErrorBars(tableWithErrors(), ErrorMethod::DYI)); // Y only
     EXPECT_DOUBLE_EQ(dyi.x->range.max, 4 + 3.0 / 725 * 4);
     EXPECT_DOUBLE_EQ(dyi.y->range.max, 21 + 10.0 / 400 * 4);
 }
 
 TEST(PlotRanges, LogarithmicErrorBarRangeIgnoresEndsAtOrBelowZero) {
-    PlotSettings s = chart(GraphType::SemiLog);
-    s.errorMethod = ErrorMethod::DYI;
-    s.errorBarsShown = true;
-    DataTable t = tableWith({{"1", "10", "", "20"}, {"2", "30", "", "5"}});
+    Document t = documentWith({{"1", "10", "", "20"}, {"2", "30", "", "5"}});
     t.roles = ColumnRoles{1, -1, 2, 4};
-    const PlotUpdate u = computePlotUpdate(t, s);
+    const PlotUpdate u = plot(withErrorBars(t, ErrorMethod::DYI), GraphType::SemiLog);
     // Low ends -10 and 25: only 25 counts; high end 50 gives the next decade.
     const double mL = std::log10(30.0 / 10.0) / 400 * 4;
     EXPECT_DOUBLE_EQ(u.y->range.min, std::pow(10.0, 1 - mL));
@@ -190,25 +182,21 @@ TEST(PlotRanges, LogarithmicErrorBarRangeIgnoresEndsAtOrBelowZero) {
 }
 
 TEST(PlotRanges, ChartWithoutPixelsGetsNoMargin) {
-    PlotSettings s = chart();
-    s.chartWidth = 0;
-    const PlotUpdate u = computePlotUpdate(tableWith({{"0", "1"}, {"10", "3"}}), s);
+    const PlotUpdate u =
+        plot(documentWith({{"0", "1"}, {"10", "3"}}), GraphType::Linear, PlotView{0, 400});
     EXPECT_EQ(u.x->range, (AxisRange{0, 10}));
 }
 
 TEST(PlotRanges, ACellThatDoesNotConvertStopsTheRebuild) {
     try {
-        computePlotUpdate(tableWith({{"1", "2"}, {"abc", "3"}, {"4", "5"}}), chart());
+        plot(documentWith({{"1", "2"}, {"abc", "3"}, {"4", "5"}}));
         FAIL() << "no conversion failure";
     } catch (const KelvaneError& e) {
         EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
     }
-    PlotSettings s = chart();
-    s.errorMethod = ErrorMethod::DYI;
-    s.errorBarsShown = true;
-    DataTable t = tableWith({{"1", "2", "x"}, {"3", "4", "1"}});
+    Document t = documentWith({{"1", "2", "x"}, {"3", "4", "1"}});
     t.roles.dy = 3;
-    EXPECT_THROW(computePlotUpdate(t, s), KelvaneError);
+    EXPECT_THROW(plot(withErrorBars(t, ErrorMethod::DYI)), KelvaneError);
 }
 
 TEST(AxisRange, SetOrderNeverCrossesTheCurrentRange) {

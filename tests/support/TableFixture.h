@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/DataTable.h"
+#include "document/Document.h"
 
 #include <algorithm>
 #include <string>
@@ -19,4 +19,11 @@ inline DataTable tableWith(const std::vector<std::vector<std::string>>& rows) {
         for (std::size_t c = 0; c < rows[r].size(); ++c)
             t.setCellText(static_cast<int>(c) + 1, static_cast<int>(r) + 1, rows[r][c]);
     return t;
+}
+
+// A new document whose table is tableWith(rows).
+inline Document documentWith(const std::vector<std::vector<std::string>>& rows) {
+    Document d;
+    d.table = tableWith(rows);
+    return d;
 }

@@ -1,5 +1,5 @@
-#include "common/KelvaneError.h"
 #include "table/DataTable.h"
+#include "common/KelvaneError.h"
 
 #include <gtest/gtest.h>
 
@@ -7,19 +7,6 @@
 #include <vector>
 
 namespace {
-
-// Records what the table asks of its owner, in order.
-class RecordingHost : public TableHost {
-public:
-    bool fitShown = false;
-    std::vector<std::string> calls;
-    bool isFitShown() const override { return fitShown; }
-    void ClearFit() override {
-        calls.push_back("ClearFit");
-        fitShown = false;
-    }
-    void RebuildPlot() override { calls.push_back("RebuildPlot"); }
-};
 
 TEST(DataTable, DefaultTable) {
     DataTable t;
@@ -34,14 +21,6 @@ TEST(DataTable, DefaultTable) {
     EXPECT_EQ(t.cellText(0, 0), "");
     EXPECT_EQ(t.cellText(1, 5), "");
     EXPECT_EQ(t.summaryText(), "");
-    EXPECT_EQ(t.roles.x, 1);
-    EXPECT_EQ(t.roles.dx, -1);
-    EXPECT_EQ(t.roles.y, 2);
-    EXPECT_EQ(t.roles.dy, -1);
-    EXPECT_EQ(t.currentFileName, "Untitled.dat");
-    EXPECT_FALSE(t.modified);
-    EXPECT_EQ(t.selectionTop, 0);
-    EXPECT_EQ(t.selectionBottom, 0);
 }
 
 TEST(DataTable, FindColumnIsExactAndCaseSensitive) {
@@ -72,7 +51,7 @@ TEST(DataTable, FilledCellsAndPlottedRows) {
     t.setCellText(1, 3, "4"); // no Y: not plotted
     EXPECT_TRUE(t.isFilled(1, 2));
     EXPECT_FALSE(t.isFilled(2, 3));
-    EXPECT_EQ(t.countPlottedRows(), 2);
+    EXPECT_EQ(t.countPlottedRows(ColumnRoles{}), 2);
     EXPECT_EQ(t.cellNumber(2, 2), 3.0L);
     try {
         t.cellNumber(1, 2);
@@ -92,18 +71,13 @@ TEST(DataTable, FindCellWithExtraPointsScansColumnsThenRowsWithinTheRange) {
     EXPECT_FALSE(t.findCellWithExtraPoints(3, 5).has_value());
 }
 
-TEST(DataTable, DeleteColumnShiftsTheRolesBehindIt) {
+TEST(DataTable, DeleteColumnMovesTheColumnsBehindIt) {
     DataTable t;
     t.addColumn("C");
     t.addColumn("D");
     t.setCellText(3, 1, "three");
     t.setCellText(4, 1, "four");
-    t.roles = {1, -1, 3, 4};
     t.deleteColumn(2);
-    EXPECT_EQ(t.roles.x, 1);
-    EXPECT_EQ(t.roles.dx, -1);
-    EXPECT_EQ(t.roles.y, 2);
-    EXPECT_EQ(t.roles.dy, 3);
     EXPECT_EQ(t.columnCount(), 4);
     EXPECT_EQ(t.columnName(2), "C");
     EXPECT_EQ(t.cellText(2, 1), "three");
@@ -120,19 +94,14 @@ TEST(DataTable, RenameColumnChangesOnlyTheName) {
 
 TEST(DataTable, RaisingTheRowCountKeepsTextAndAddsEmptyRows) {
     DataTable t;
-    RecordingHost host;
-    t.setHost(&host);
     for (int row = 1; row <= 30; ++row)
         t.setCellText(1, row, std::to_string(row * 10));
-    t.modified = false;
     t.setDataRowCount(60);
     EXPECT_EQ(t.footerRow(), 61);
     EXPECT_EQ(t.rowCount(), 66);
     EXPECT_EQ(t.cellText(1, 30), "300");
     EXPECT_EQ(t.cellText(1, 31), "");
     EXPECT_EQ(t.cellText(0, 60), "60");
-    EXPECT_FALSE(t.modified);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"ClearFit", "RebuildPlot"}));
 }
 
 TEST(DataTable, LoweringTheRowCountHidesRowsUntilTheCountIsRaisedAgain) {
@@ -144,11 +113,11 @@ TEST(DataTable, LoweringTheRowCountHidesRowsUntilTheCountIsRaisedAgain) {
     t.setDataRowCount(30);
     EXPECT_EQ(t.summaryText(), "");
     EXPECT_EQ(t.cellText(1, 45), "");
-    EXPECT_EQ(t.countPlottedRows(), 0);
+    EXPECT_EQ(t.countPlottedRows(ColumnRoles{}), 0);
     EXPECT_FALSE(t.findCellWithExtraPoints(1, 200).has_value());
     t.setDataRowCount(60);
     EXPECT_EQ(t.cellText(1, 45), "1");
-    EXPECT_EQ(t.countPlottedRows(), 1);
+    EXPECT_EQ(t.countPlottedRows(ColumnRoles{}), 1);
 }
 
 TEST(DataTable, ResetTableDiscardsEverythingIncludingHiddenRows) {
@@ -157,7 +126,6 @@ TEST(DataTable, ResetTableDiscardsEverythingIncludingHiddenRows) {
     t.setCellText(2, 150, "5");
     t.addColumn("dY");
     t.setCellText(3, 1, "0.1");
-    t.roles = {2, -1, 3, -1};
     t.renameColumn(1, "T");
     t.setSummaryText("fit");
     t.setDataRowCount(30);
@@ -165,9 +133,8 @@ TEST(DataTable, ResetTableDiscardsEverythingIncludingHiddenRows) {
     EXPECT_EQ(t.columnCount(), 3);
     EXPECT_EQ(t.columnName(1), "X");
     EXPECT_EQ(t.columnName(2), "Y");
-    EXPECT_EQ(t.roles.x, 1);
-    EXPECT_EQ(t.roles.y, 2);
     EXPECT_EQ(t.summaryText(), "");
+    EXPECT_EQ(t, DataTable());
     t.setDataRowCount(200);
     EXPECT_EQ(t.cellText(2, 150), "");
 }
@@ -190,45 +157,20 @@ TEST(DataTable, WritesOutsideTheDataCellsAreIgnored) {
     EXPECT_EQ(t.cellText(9, 1), "");
 }
 
-TEST(DataTableSelection, MouseUpWithoutAFitOnlyRebuilds) {
-    DataTable t;
-    RecordingHost host;
-    t.setHost(&host);
-    t.selectionChanged(4, 4);
-    EXPECT_EQ(t.selectionTop, 4);
-    EXPECT_EQ(t.selectionBottom, 4);
-    EXPECT_FALSE(t.modified);
-    EXPECT_EQ(host.calls, std::vector<std::string>{"RebuildPlot"});
-}
-
-TEST(DataTableSelection, MouseUpWithAFitShownClearsItAndMarksModified) {
-    DataTable t;
-    RecordingHost host;
-    t.setHost(&host);
-    host.fitShown = true;
-    t.selectionChanged(2, 6);
-    EXPECT_EQ(t.selectionTop, 2);
-    EXPECT_EQ(t.selectionBottom, 6);
-    EXPECT_TRUE(t.modified);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"ClearFit", "RebuildPlot"}));
-}
-
-TEST(DataTableSelection, CurrentCellMoveCollapsesOnlyAMultiRowSelection) {
-    DataTable t;
-    RecordingHost host;
-    t.setHost(&host);
-    t.currentCellChanged(7); // no multi-row selection: nothing happens
-    EXPECT_TRUE(host.calls.empty());
-    EXPECT_EQ(t.selectionTop, 0);
-
-    t.selectionChanged(2, 6);
-    host.calls.clear();
-    host.fitShown = true;
-    t.currentCellChanged(9);
-    EXPECT_EQ(t.selectionTop, 9);
-    EXPECT_EQ(t.selectionBottom, 9);
-    EXPECT_TRUE(t.modified);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"ClearFit", "RebuildPlot"}));
+// Equality is what a user could see or save: cells never written equal empty ones.
+TEST(DataTable, EqualityComparesWhatTheTableHolds) {
+    DataTable a, b;
+    EXPECT_EQ(a, b);
+    a.setCellText(1, 5, "2");
+    EXPECT_NE(a, b);
+    a.setCellText(1, 5, "");
+    EXPECT_EQ(a, b) << "an emptied cell is an empty cell";
+    b.setDataRowCount(60);
+    EXPECT_NE(a, b);
+    b.setDataRowCount(30);
+    b.setSummaryText("fit");
+    EXPECT_NE(a, b);
+    EXPECT_NE(DataTable('.'), DataTable(','));
 }
 
 } // namespace

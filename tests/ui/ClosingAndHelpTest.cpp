@@ -47,17 +47,17 @@ TEST_F(MainFormTest, ClosingWithoutChangesNeverAsks) {
 }
 
 TEST_F(MainFormTest, ClosingWithChangesAsksAndCancelKeepsTheWindow) {
-    form->document().table.modified = true;
+    changeDocument([&](Document& d) { d.modified = true; });
     ui.answers = {Answer::Cancel};
     EXPECT_FALSE(form->close());
     ASSERT_EQ(ui.messages.size(), 1u);
     expectSavePrompt(ui.messages[0]);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->document().table.modified);
+    EXPECT_TRUE(form->document().modified);
 }
 
 TEST_F(MainFormTest, ExitAnsweredNoClosesWithoutSaving) {
-    form->document().table.modified = true;
+    changeDocument([&](Document& d) { d.modified = true; });
     int saves = 0;
     QObject::connect(action("FileSaveAs1"), &QAction::triggered, [&saves] { ++saves; });
     ui.answers = {Answer::No};
@@ -71,19 +71,20 @@ TEST_F(MainFormTest, ExitAnsweredNoClosesWithoutSaving) {
 // "Yes" runs Save As and keeps the window open. Here a stand-in for the data-file command
 // either writes (clears the flag) or is cancelled (leaves it).
 TEST_F(MainFormTest, ClosingAnsweredYesRunsSaveAsAndStaysOpen) {
-    form->document().table.modified = true;
+    changeDocument([&](Document& d) { d.modified = true; });
     bool writeOnSave = false;
     int saves = 0;
+    action("FileSaveAs1")->setEnabled(true); // the stand-in needs its action
     QObject::connect(action("FileSaveAs1"), &QAction::triggered, [&] {
         ++saves;
         if (writeOnSave)
-            form->document().table.modified = false;
+            changeDocument([&](Document& d) { d.modified = false; });
     });
 
     ui.answers = {Answer::Yes};
     EXPECT_FALSE(form->close());
     EXPECT_EQ(saves, 1);
-    EXPECT_TRUE(form->document().table.modified) << "Save As was cancelled";
+    EXPECT_TRUE(form->document().modified) << "Save As was cancelled";
 
     writeOnSave = true;
     ui.answers = {Answer::Yes};

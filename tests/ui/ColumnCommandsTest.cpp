@@ -30,7 +30,7 @@ TEST_F(ColumnFormTest, DialogsKeepARefusalUntilCancelled) {
     EXPECT_EQ(ui.messages[0].caption, "Error");
     EXPECT_EQ(ui.messages[0].icon, UiServices::Icon::Stop);
     EXPECT_EQ(table().columnCount(), 3);
-    EXPECT_FALSE(table().modified);
+    EXPECT_FALSE(doc().modified);
 }
 
 TEST_F(ColumnFormTest, AddColumnRefusesAUsedNameAndTakesItsLowerCase) {
@@ -52,7 +52,7 @@ TEST_F(ColumnFormTest, AddColumnRefusesAUsedNameAndTakesItsLowerCase) {
     EXPECT_EQ(model().headerData(2, Qt::Horizontal).toString(), "x");
     EXPECT_EQ(form->grid().columnSpan(model().summaryRow(), 0), 3);
     EXPECT_EQ(form->grid().columnWidth(2), 75);
-    EXPECT_TRUE(table().modified);
+    EXPECT_TRUE(doc().modified);
     EXPECT_TRUE(form->isFitShown()) << "adding a column keeps the fit";
 
     // The next opening starts with an empty field.
@@ -82,7 +82,7 @@ TEST_F(ColumnFormTest, DeleteOnTheDefaultTableRefusesWithoutADialog) {
 
 TEST_F(ColumnFormTest, DeleteTestsTheRolesInOrderAndShiftsThoseBehind) {
     addColumns({"C", "dY", "E"}); // C = 6
-    table().roles.dy = 4;
+    changeDocument([&](Document& d) { d.roles.dy = 4; });
     showFakeFit();
     const auto deleteEntry = [this](int entry) {
         ui.dialogScripts = {[entry](QDialog& dialog) {
@@ -106,31 +106,31 @@ TEST_F(ColumnFormTest, DeleteTestsTheRolesInOrderAndShiftsThoseBehind) {
 
     deleteEntry(2); // column 3, behind which dY moves down
     EXPECT_EQ(table().columnCount(), 5);
-    EXPECT_EQ(table().roles.dy, 3);
+    EXPECT_EQ(doc().roles.dy, 3);
     EXPECT_EQ(model().headerData(2, Qt::Horizontal).toString(), "dY");
     EXPECT_EQ(form->grid().columnSpan(model().summaryRow(), 0), 4);
 
-    form->document().errorMethod = ErrorMethod::DYI;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::DYI; });
     ui.messages.clear();
     deleteEntry(2);
     expectMessages(
         {"Cannot delete this column. This column is currently being used for the Y error bars."});
-    form->document().errorMethod = ErrorMethod::ESTDY;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::ESTDY; });
     deleteEntry(2);
-    EXPECT_EQ(table().roles.dy, -1);
+    EXPECT_EQ(doc().roles.dy, -1);
     EXPECT_EQ(table().columnCount(), 4);
-    EXPECT_FALSE(table().modified) << "deleting is not a change to save";
+    EXPECT_FALSE(doc().modified) << "deleting is not a change to save";
     EXPECT_TRUE(form->isFitShown()) << "nor does it clear the fit";
 }
 
 TEST_F(ColumnFormTest, RenameRefusesAUsedNameAndRestoresTheChangeFlag) {
     for (bool before : {false, true}) {
-        table().modified = before;
+        changeDocument([&](Document& d) { d.modified = before; });
         ui.messages.clear();
         ui.dialogScripts = {rename("X")};
         action("RenameColumn")->trigger();
         expectMessages({ALREADY_USED});
-        EXPECT_EQ(table().modified, before);
+        EXPECT_EQ(doc().modified, before);
     }
     ui.messages.clear();
     ui.dialogScripts = {rename("")};
@@ -152,9 +152,9 @@ TEST_F(ColumnFormTest, DoubleClickOnANameRenamesTheColumnAndItsAxisTitle) {
     EXPECT_EQ(model().headerData(0, Qt::Horizontal).toString(), "Time");
     EXPECT_EQ(chart.axisTitle(ChartAxis::BottomAxis), "Time");
     EXPECT_EQ(chart.axisTitle(ChartAxis::LeftAxis), "Y");
-    EXPECT_TRUE(table().modified);
+    EXPECT_TRUE(doc().modified);
     EXPECT_TRUE(form->isFitShown()) << "renaming keeps the fit";
-    EXPECT_EQ(table().roles.x, 1);
+    EXPECT_EQ(doc().roles.x, 1);
 }
 
 TEST_F(ColumnFormTest, ARenamedAxisTitleIsDrawnAtOnce) {
@@ -178,7 +178,7 @@ TEST_F(ColumnFormTest, RenameMenuCommandRenamesTheCurrentCellsColumn) {
 
 TEST_F(ColumnFormTest, SelectColumnsOpensWithTheRolesAndListsForTheErrorMethod) {
     addColumns({"dY"});
-    table().roles.dy = 3;
+    changeDocument([&](Document& d) { d.roles.dy = 3; });
     struct Case {
         ErrorMethod method;
         bool dxEnabled, dyEnabled;
@@ -186,7 +186,7 @@ TEST_F(ColumnFormTest, SelectColumnsOpensWithTheRolesAndListsForTheErrorMethod) 
     for (const Case& c :
          {Case{ErrorMethod::ESTDY, false, false}, Case{ErrorMethod::DYI, false, true},
           Case{ErrorMethod::DXIDYI, true, true}}) {
-        form->document().errorMethod = c.method;
+        changeDocument([&](Document& d) { d.errorMethod = c.method; });
         ui.dialogScripts = {[c](QDialog& d) {
             const auto list = [&d](const char* name) {
                 return d.findChild<QComboBox*>(QLatin1String(name));
@@ -214,36 +214,55 @@ TEST_F(ColumnFormTest, SelectColumnsSetsRolesAndAxisTitlesAndClearsTheFit) {
     ui.dialogScripts = {chooseColumns(2, -1, 2, -1)}; // X and Y may be the same column
     action("SelectColumnsAction")->trigger();
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(table().roles.x, 3);
-    EXPECT_EQ(table().roles.y, 3);
-    EXPECT_EQ(table().roles.dx, -1) << "disabled lists keep their roles";
-    EXPECT_EQ(table().roles.dy, -1);
+    EXPECT_EQ(doc().roles.x, 3);
+    EXPECT_EQ(doc().roles.y, 3);
+    EXPECT_EQ(doc().roles.dx, -1) << "disabled lists keep their roles";
+    EXPECT_EQ(doc().roles.dy, -1);
     EXPECT_EQ(form->chart().axisTitle(ChartAxis::BottomAxis), "T");
     EXPECT_EQ(form->chart().axisTitle(ChartAxis::LeftAxis), "T");
-    EXPECT_TRUE(table().modified);
+    EXPECT_TRUE(doc().modified);
     expectFitCleared();
 
-    form->document().errorMethod = ErrorMethod::DYI;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::DYI; });
     ui.dialogScripts = {chooseColumns(0, -1, 1, 3)};
     action("SelectColumnsAction")->trigger();
-    EXPECT_EQ(table().roles.x, 1);
-    EXPECT_EQ(table().roles.y, 2);
-    EXPECT_EQ(table().roles.dy, 4);
+    EXPECT_EQ(doc().roles.x, 1);
+    EXPECT_EQ(doc().roles.y, 2);
+    EXPECT_EQ(doc().roles.dy, 4);
+}
+
+// A newly chosen column whose cell does not convert stops the re-plot; the fit of the old
+// columns is gone before that, and the new roles count as a change.
+TEST_F(ColumnFormTest, SelectColumnsClearsTheFitBeforeARePlotThatFails) {
+    addColumns({"Notes"});
+    changeDocument([](Document& d) {
+        for (int row = 1; row <= 3; ++row)
+            for (int column = 1; column <= 2; ++column)
+                d.table.setCellText(column, row, std::to_string(row * column));
+        d.table.setCellText(3, 2, "abc");
+    });
+    showFakeFit();
+    ui.dialogScripts = {chooseColumns(2, -1, -1, -1)};
+    action("SelectColumnsAction")->trigger();
+    expectMessages({"'abc' is not a valid floating point value"});
+    EXPECT_EQ(doc().roles.x, 3);
+    EXPECT_TRUE(doc().modified);
+    expectFitCleared();
 }
 
 TEST_F(ColumnFormTest, SelectColumnsRefusesAMissingErrorColumnAndCancelReleasesTheFit) {
     addColumns({"dX", "dY"});
-    form->document().errorMethod = ErrorMethod::DYI;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::DYI; });
     showFakeFit();
     ui.dialogScripts = {chooseColumns(1, -1, 0, -1)};
     action("SelectColumnsAction")->trigger();
     expectMessages({"Please select column for dY"});
     EXPECT_EQ(ui.messages[0].caption, "ERROR");
-    EXPECT_EQ(table().roles.x, 1) << "roles unchanged";
-    EXPECT_FALSE(table().modified);
+    EXPECT_EQ(doc().roles.x, 1) << "roles unchanged";
+    EXPECT_FALSE(doc().modified);
     expectFitCleared();
 
-    form->document().errorMethod = ErrorMethod::DXIDYI;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::DXIDYI; });
     ui.messages.clear();
     ui.dialogScripts = {chooseColumns(-1, -1, -1, 3)};
     action("SelectColumnsAction")->trigger();
@@ -251,7 +270,7 @@ TEST_F(ColumnFormTest, SelectColumnsRefusesAMissingErrorColumnAndCancelReleasesT
 }
 
 TEST_F(ColumnFormTest, RowCountKeepsTheDataAndMovesTheSummaryBlock) {
-    table().setCellText(1, 30, "3.5");
+    changeDocument([](Document& d) { d.table.setCellText(1, 30, "3.5"); });
     showFakeFit();
     action("Rows60")->trigger();
     EXPECT_EQ(table().dataRowCount(), 60);
@@ -265,7 +284,7 @@ TEST_F(ColumnFormTest, RowCountKeepsTheDataAndMovesTheSummaryBlock) {
     EXPECT_EQ(form->grid().rowSpan(30, 0), 1) << "no block left at the old place";
     EXPECT_EQ(form->grid().columnWidth(1), 83) << "column widths survive";
     expectFitCleared();
-    EXPECT_FALSE(table().modified);
+    EXPECT_FALSE(doc().modified);
 
     action("Rows30")->trigger();
     EXPECT_EQ(model().rowCount(), 35);

@@ -21,7 +21,8 @@ protected:
     using Script = ScriptedUiServices::DialogScript;
     using Answer = UiServices::Answer;
 
-    DataTable& table() { return form->document().table; }
+    const Document& doc() const { return form->document(); }
+    const DataTable& table() const { return form->document().table; }
     DataTableModel& model() { return form->grid().tableModel(); }
 
     static void press(QDialog& dialog, const char* button) {
@@ -77,7 +78,7 @@ protected:
 
     // What a fit leaves on the screen, without running one.
     void showFakeFit() {
-        table().setSummaryText("y = a + bx:");
+        model().setSummaryText("y = a + bx:");
         form->chart().setFooterLines({"y = a + bx"});
         form->chart().setFooterVisible(true);
         form->chart().setPoints(ChartSeries::FitLineSeries, {0, 1}, {0, 1});

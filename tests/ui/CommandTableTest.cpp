@@ -44,28 +44,28 @@ QString outline(const QList<QAction*>& actions) {
 
 TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
     const QString expected = R"(&File
-  &New
-  &Open...
-  &Save
-  Save &As...
+  &New [off]
+  &Open... [off]
+  &Save [off]
+  Save &As... [off]
   Import/Export &Data
-    Import From ASCII
-    Export To ASCII
+    Import From ASCII [off]
+    Export To ASCII [off]
   Export &Graph
-    Export To Bitmap Image
-    Export To Jpeg Image
+    Export To Bitmap Image [off]
+    Export To Jpeg Image [off]
   -
   Print
-    Print &Data...
-    Print &Graph...
+    Print &Data... [off]
+    Print &Graph... [off]
   Print Set&up...
   -
   E&xit
 &Data Table
-  &Copy
-  &Paste
-  Cu&t
-  &Delete Selection
+  &Copy [off]
+  &Paste [off]
+  Cu&t [off]
+  &Delete Selection [off]
   -
   &Add Column
   D&elete Column
@@ -82,34 +82,34 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
     180
     200
 &Graph
-  Set Graph &Labels
+  Set Graph &Labels [off]
   &Select Columns to Graph
   Show/Hide &Error Bars [off]
   -
   Graph &Type
-    (x) &Linear Graph
-    ( ) Semi-Log Graph
-    ( ) L&og-Log Graph
+    (x) &Linear Graph [off]
+    ( ) Semi-Log Graph [off]
+    ( ) L&og-Log Graph [off]
   Graph &Options
-    Data Point Color
+    Data Point Color [off]
     Data Point Type
-      (x) Circle
-      ( ) Rectangle
-      ( ) Triangle
-      ( ) Cross
-      ( ) Star
+      (x) Circle [off]
+      ( ) Rectangle [off]
+      ( ) Triangle [off]
+      ( ) Cross [off]
+      ( ) Star [off]
     -
-    Fit Line Color
+    Fit Line Color [off]
     -
-    Error Bar Color
+    Error Bar Color [off]
     Error Bar Width
-      (x) 1
-      ( ) 2
-      ( ) 3
-      ( ) 4
-      ( ) 5
+      (x) 1 [off]
+      ( ) 2 [off]
+      ( ) 3 [off]
+      ( ) 4 [off]
+      ( ) 5 [off]
     -
-    Axis &Options
+    Axis &Options [off]
 Fitting Function
   ( ) Linear Fit: &Zero y-Intercept (y = bx)
   (x) &Linear Fit (y = a + bx)
@@ -126,8 +126,8 @@ Error &Method
   ( ) &X and Y Error Bars
 &Tools
   &Fit Data
-  ( ) Show Cursor &Position
-  &Define a Function
+  ( ) Show Cursor &Position [off]
+  &Define a Function [off]
 &Help
   &User Guide
   &Error Method Guide
@@ -138,11 +138,11 @@ Error &Method
 
 TEST_F(MainFormTest, PopUpMenus) {
     auto* edit = child<QMenu>("EditPopupMenu");
-    EXPECT_EQ(outline(edit->actions()).toStdString(), R"(&Copy
-&Paste
-Cu&t
+    EXPECT_EQ(outline(edit->actions()).toStdString(), R"(&Copy [off]
+&Paste [off]
+Cu&t [off]
 -
-&Delete Selection
+&Delete Selection [off]
 -
 &Add Column
 D&elete Column)");

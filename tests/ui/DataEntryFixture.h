@@ -5,6 +5,7 @@
 #include "table/DataStringGrid.h"
 #include "table/DataTableModel.h"
 
+#include <QTest>
 #include <QToolButton>
 
 #include <initializer_list>
@@ -13,7 +14,8 @@
 // entry runs the same clear-and-replot path as a typed one.
 class DataEntryTest : public MainFormTest {
 protected:
-    DataTable& table() { return form->document().table; }
+    const Document& doc() const { return form->document(); }
+    const DataTable& table() const { return form->document().table; }
     Chart& chart() { return form->chart(); }
     QToolButton* fitButton() { return child<QToolButton>("FitToolButton"); }
 
@@ -29,12 +31,26 @@ protected:
     }
     // Gives the table the columns the error methods read, with their roles.
     void addErrorColumns(bool withDx) {
-        table().addColumn("dY");
-        table().roles.dy = 3;
-        if (withDx) {
-            table().addColumn("dX");
-            table().roles.dx = 4;
-        }
+        changeDocument([withDx](Document& d) {
+            d.table.addColumn("dY");
+            d.roles.dy = 3;
+            if (withDx) {
+                d.table.addColumn("dX");
+                d.roles.dx = 4;
+            }
+        });
+    }
+    // Selects rows top..bottom with the mouse, as the user would.
+    void selectRows(int top, int bottom) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        DataStringGrid& grid = form->grid();
+        const auto centreOf = [&grid](int row) {
+            const QModelIndex cell = grid.tableModel().index(row - 1, 0);
+            grid.scrollTo(cell);
+            return grid.visualRect(cell).center();
+        };
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centreOf(top));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, centreOf(bottom));
     }
 
     QStringList messageTexts() const {

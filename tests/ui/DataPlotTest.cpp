@@ -58,16 +58,16 @@ TEST_F(DataPlotTest, ScientificLabelsStayOnceChosen) {
 TEST_F(DataPlotTest, SelectionOfSeveralRowsHighlightsItsPlottedPoints) {
     enterColumn(1, {"1", "2", "3", "", "5", "6"});
     enterColumn(2, {"1", "2", "3", "4", "5", "6"});
-    table().selectionChanged(3, 5);
+    selectRows(3, 5);
     EXPECT_EQ(chart().pointCount(ChartSeries::DataPointSeries), 5);
     EXPECT_EQ(chart().pointCount(ChartSeries::SelectedDataPointSeries), 2) << "row 4 has no X";
 
-    table().selectionChanged(2, 2);
+    selectRows(2, 2);
     EXPECT_EQ(chart().pointCount(ChartSeries::SelectedDataPointSeries), 0);
 }
 
 TEST_F(DataPlotTest, LogLogAxesSpanWholeDecadesAndSkipValuesBelowZero) {
-    form->document().graphType = GraphType::LogLog;
+    changeDocument([&](Document& d) { d.graphType = GraphType::LogLog; });
     chart().setLogarithmic(ChartAxis::BottomAxis, true);
     chart().setLogarithmic(ChartAxis::LeftAxis, true);
     enterColumn(1, {"2", "10", "50"});

@@ -1,6 +1,7 @@
 #include "DataEntryFixture.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -25,6 +26,9 @@ protected:
         QStringList lines = chart().footerLines();
         EXPECT_TRUE(!lines.isEmpty() && lines.last().startsWith("Created: "))
             << lines.join('|').toStdString();
+        // The user's own time, without a zone name such as "UTC".
+        EXPECT_FALSE(lines.last().contains(QDateTime::currentDateTime().timeZoneAbbreviation()))
+            << lines.last().toStdString();
         if (!lines.isEmpty())
             lines.removeLast();
         return lines;
@@ -52,7 +56,7 @@ protected:
 
 TEST_F(FitRequestTest, EstimatedDyFitShowsTheWorkedResults) {
     enterWorkedData();
-    table().modified = false;
+    changeDocument([&](Document& d) { d.modified = false; });
     fitButton()->click();
 
     EXPECT_TRUE(ui.messages.empty()) << messageTexts().join('|').toStdString();
@@ -63,14 +67,14 @@ TEST_F(FitRequestTest, EstimatedDyFitShowsTheWorkedResults) {
                                             "b = 2.5 +/- 0.288675", "r = 0.9934", ""}));
     EXPECT_TRUE(chart().isFooterShown());
     expectCurveSplitAt(1, 3);
-    EXPECT_FALSE(table().modified) << "the fit itself is not part of the document";
+    EXPECT_FALSE(doc().modified) << "the fit itself is not part of the document";
     EXPECT_EQ(form->fitRows().fitFirstRow, 1);
     EXPECT_EQ(form->fitRows().fitEndRow, 31);
 }
 
 TEST_F(FitRequestTest, YErrorBarsFitShowsChiSquareAndR) {
     addErrorColumns(false);
-    form->document().errorMethod = ErrorMethod::DYI;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::DYI; });
     enterWorkedData();
     enterColumn(3, {"1", "1", "1"});
     fitButton()->click();
@@ -86,7 +90,7 @@ TEST_F(FitRequestTest, YErrorBarsFitShowsChiSquareAndR) {
 
 TEST_F(FitRequestTest, XAndYErrorBarsFitShowsChiSquareOnly) {
     addErrorColumns(true);
-    form->document().errorMethod = ErrorMethod::DXIDYI;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::DXIDYI; });
     enterColumn(1, {"1", "2", "3", "4"});
     enterColumn(2, {"2.1", "3.9", "6.2", "7.8"});
     enterColumn(3, {"0.2", "0.2", "0.2", "0.2"});
@@ -105,10 +109,10 @@ TEST_F(FitRequestTest, XAndYErrorBarsFitShowsChiSquareOnly) {
 TEST_F(FitRequestTest, ReleasingTheButtonRemovesTheFitAndMarksTheDocument) {
     enterWorkedData();
     fitButton()->click();
-    table().modified = false;
+    changeDocument([&](Document& d) { d.modified = false; });
     fitButton()->click();
     expectNoFit();
-    EXPECT_TRUE(table().modified);
+    EXPECT_TRUE(doc().modified);
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -120,14 +124,14 @@ TEST_F(FitRequestTest, FitDataTogglesLikeTheButtonAfterScanningTheWholeTable) {
 
     // A bad cell outside any role or selection still stops the command, and the shown fit
     // and its button stay as they were.
-    table().setCellText(1, 30, "1.2.3");
+    changeDocument([](Document& d) { d.table.setCellText(1, 30, "1.2.3"); });
     action("FitDataAction")->trigger();
     expectOnlyMessage("You have a data point with too many decimal points! Please Fix it.",
                       "ERROR");
     EXPECT_TRUE(fitButton()->isChecked());
     EXPECT_TRUE(chart().isFooterShown());
 
-    table().setCellText(1, 30, "");
+    changeDocument([](Document& d) { d.table.setCellText(1, 30, ""); });
     action("FitDataAction")->trigger();
     expectNoFit();
 }
@@ -172,7 +176,7 @@ TEST_F(FitRequestTest, RefreshRedrawsAShownFitOverTheNewBottomRange) {
 TEST_F(FitRequestTest, SelectedRowsLimitTheFitAndTheSolidLine) {
     enterColumn(1, {"1", "2", "3", "4", "5", "6", "7"});
     enterColumn(2, {"1", "9", "2", "3", "4", "0", "8"});
-    table().selectionChanged(3, 5);
+    selectRows(3, 5);
     fitButton()->click();
 
     EXPECT_TRUE(ui.messages.empty()) << messageTexts().join('|').toStdString();
@@ -185,7 +189,7 @@ TEST_F(FitRequestTest, SelectedRowsLimitTheFitAndTheSolidLine) {
 TEST_F(FitRequestTest, TooFewPointsNameTheSelectionWhenThereIsOne) {
     enterColumn(1, {"1", "2", "3", "4"});
     enterColumn(2, {"1", "2", "", "4"});
-    table().selectionChanged(1, 2);
+    selectRows(1, 2);
     fitButton()->click();
     expectOnlyMessage("At least 3 data points are required to perform this fit. You're data "
                       "selection is too small.  Either (i) select more data from the grid or (ii) "
@@ -194,8 +198,8 @@ TEST_F(FitRequestTest, TooFewPointsNameTheSelectionWhenThereIsOne) {
     expectNoFit();
 
     ui.messages.clear();
-    table().selectionChanged(1, 1); // a single row is no selection
-    table().setCellText(1, 4, "");
+    selectRows(1, 1); // a single row is no selection
+    changeDocument([](Document& d) { d.table.setCellText(1, 4, ""); });
     fitButton()->click();
     // The half-filled row 3 is warned about first.
     ASSERT_EQ(ui.messages.size(), 2u);
@@ -206,7 +210,7 @@ TEST_F(FitRequestTest, TooFewPointsNameTheSelectionWhenThereIsOne) {
 }
 
 TEST_F(FitRequestTest, MissingErrorColumnOffersTheColumnDialog) {
-    form->document().errorMethod = ErrorMethod::DYI;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::DYI; });
     enterWorkedData();
     QSignalSpy selectColumns(action("SelectColumnsAction"), &QAction::triggered);
 
@@ -222,7 +226,7 @@ TEST_F(FitRequestTest, MissingErrorColumnOffersTheColumnDialog) {
 
     ui.answers.push_back(UiServices::Answer::Yes);
     ui.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
-    form->document().errorMethod = ErrorMethod::DXIDYI;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::DXIDYI; });
     fitButton()->click();
     EXPECT_EQ(ui.messages.back().text,
               "Cannot perform fit. The dX and/or dY column has not been undefined. Do you want "
@@ -237,35 +241,50 @@ TEST_F(FitRequestTest, MissingErrorColumnOffersTheColumnDialog) {
 // asks too, and the request ends there without marking the document.
 TEST_F(FitRequestTest, ReleasingTheButtonWithoutTheDyColumnStillAsksForIt) {
     addErrorColumns(false);
-    form->document().errorMethod = ErrorMethod::DYI;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::DYI; });
     enterWorkedData();
     enterColumn(3, {"1", "1", "1"});
     fitButton()->click();
     ASSERT_TRUE(fitButton()->isChecked());
 
-    table().roles.dy = -1;
-    table().modified = false;
+    changeDocument([&](Document& d) { d.roles.dy = -1; });
+    changeDocument([&](Document& d) { d.modified = false; });
     ui.answers.push_back(UiServices::Answer::No);
     fitButton()->click();
     expectOnlyMessage("Cannot perform fit. The dY column has not been undefined. Do you want to "
                       "select a column for dY?",
                       "ERROR");
     expectNoFit();
-    EXPECT_FALSE(table().modified);
+    EXPECT_FALSE(doc().modified);
+
+    // Yes, then Cancel in the column dialog: the button the user released stays up, and no
+    // fit is left under it.
+    changeDocument([&](Document& d) { d.roles.dy = 3; });
+    fitButton()->click();
+    ASSERT_TRUE(fitButton()->isChecked());
+    changeDocument([&](Document& d) { d.roles.dy = -1; });
+    ui.answers.push_back(UiServices::Answer::Yes);
+    ui.dialogScripts = {[](QDialog& dialog) {
+        dialog.reject();
+        return int(QDialog::Rejected);
+    }};
+    fitButton()->click();
+    EXPECT_EQ(ui.modalDialogTitles.back(), "Select Columns for Graph");
+    expectNoFit();
 }
 
 TEST_F(FitRequestTest, DecimalPointRefusalCountsOnlyTheRowsInUseAndReleasesTheButton) {
     enterColumn(1, {"1", "2", "3", "4"});
     enterColumn(2, {"2", "4", "7", "9"});
-    table().addColumn("Notes");
-    table().setCellText(3, 4, "1.2.3");
-    table().selectionChanged(1, 3);
+    form->grid().tableModel().addColumn("Notes");
+    changeDocument([](Document& d) { d.table.setCellText(3, 4, "1.2.3"); });
+    selectRows(1, 3);
     fitButton()->click();
     EXPECT_TRUE(ui.messages.empty()) << "row 4 is outside the selection";
     EXPECT_TRUE(fitButton()->isChecked());
 
     // Releasing the button runs the scan too; the refusal takes the fit away with the button.
-    table().selectionTop = table().selectionBottom = 0;
+    changeDocument([](Document& d) { d.selectionTop = d.selectionBottom = 0; });
     fitButton()->click();
     expectOnlyMessage("You have a data point with too many decimal points! Please Fix it.",
                       "ERROR");
@@ -274,12 +293,24 @@ TEST_F(FitRequestTest, DecimalPointRefusalCountsOnlyTheRowsInUseAndReleasesTheBu
 
 TEST_F(FitRequestTest, CellThatDoesNotConvertIsShownOnceAndReleasesTheButton) {
     addErrorColumns(false);
-    form->document().errorMethod = ErrorMethod::DYI;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::DYI; });
     enterWorkedData();
     enterColumn(3, {"1", "-", "1"});
     fitButton()->click();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "'-' is not a valid floating point value");
+    expectNoFit();
+}
+
+// A reading still being typed that does not convert stops its own re-plot with the
+// message; the fit that reads the same cell does not show it again.
+TEST_F(FitRequestTest, AnUnconvertibleCellStillBeingEditedIsReportedOnce) {
+    enterWorkedData();
+    DataStringGrid& grid = form->grid();
+    grid.setCurrentIndex(grid.tableModel().index(1, 0));
+    QTest::keyClicks(&grid, "x");
+    fitButton()->click();
+    expectOnlyMessage("'x' is not a valid floating point value", "Kelvane");
     expectNoFit();
 }
 
@@ -306,7 +337,7 @@ TEST_F(FitRequestTest, RefusalsOfTheDataLeaveTheButtonUp) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         ui.messages.clear();
-        form->document().fitType = c.type;
+        changeDocument([&](Document& d) { d.fitType = c.type; });
         enterColumn(1, c.x);
         enterColumn(2, c.y);
         fitButton()->click();
@@ -319,7 +350,7 @@ TEST_F(FitRequestTest, RefusalsOfTheDataLeaveTheButtonUp) {
 
 TEST_F(FitRequestTest, DivergingSeriesIsToldOnceAndNothingIsDrawn) {
     addErrorColumns(true);
-    form->document().errorMethod = ErrorMethod::DXIDYI;
+    changeDocument([&](Document& d) { d.errorMethod = ErrorMethod::DXIDYI; });
     enterColumn(1, {"-4", "1", "0"});
     enterColumn(2, {"-3", "-6", "6"});
     enterColumn(3, {"9", "8", "5"});
@@ -343,7 +374,7 @@ TEST_F(FitRequestTest, PolynomialCurveWidensTheLeftAxisAStraightLineDoesNot) {
     EXPECT_EQ(chart().minimum(ChartAxis::LeftAxis), bottom);
 
     fitButton()->click();
-    form->document().fitType = FitType::SECONDPOLY;
+    changeDocument([&](Document& d) { d.fitType = FitType::SECONDPOLY; });
     fitButton()->click();
     EXPECT_TRUE(ui.messages.empty()) << messageTexts().join('|').toStdString();
     EXPECT_LT(chart().minimum(ChartAxis::LeftAxis), bottom) << "the curve dips below the points";

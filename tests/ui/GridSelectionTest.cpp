@@ -21,16 +21,44 @@ protected:
 TEST_F(GridSelectionTest, MouseUpTakesTheSelectedRowsAndClearsAShownFit) {
     click(2, 0);
     click(5, 1, Qt::ShiftModifier);
-    EXPECT_EQ(table().selectionTop, 3);
-    EXPECT_EQ(table().selectionBottom, 6);
-    EXPECT_FALSE(table().modified) << "without a fit only the plot is rebuilt";
+    EXPECT_EQ(doc().selectionTop, 3);
+    EXPECT_EQ(doc().selectionBottom, 6);
+    EXPECT_FALSE(doc().modified) << "without a fit only the plot is rebuilt";
 
     showFakeFit();
     click(7, 0);
-    EXPECT_EQ(table().selectionTop, 8);
-    EXPECT_EQ(table().selectionBottom, 8);
-    EXPECT_TRUE(table().modified);
+    EXPECT_EQ(doc().selectionTop, 8);
+    EXPECT_EQ(doc().selectionBottom, 8);
+    EXPECT_TRUE(doc().modified);
     expectFitCleared();
+}
+
+// A click inside a selected block narrows the selection only when the button is released;
+// the document takes the selection the user then sees.
+TEST_F(GridSelectionTest, AClickInsideASelectedBlockLeavesOneRowSelected) {
+    click(2, 0);
+    click(5, 1, Qt::ShiftModifier);
+    ASSERT_EQ(doc().selectionBottom, 6);
+    click(3, 0);
+    EXPECT_EQ(form->grid().selectionModel()->selectedIndexes(),
+              QModelIndexList{model().index(3, 0)});
+    EXPECT_EQ(doc().selectionTop, 4);
+    EXPECT_EQ(doc().selectionBottom, 4);
+}
+
+// Rows taken away under a selection: what stays selected on screen and in the document is
+// the current cell, so the next fit reads the whole table, not rows that are gone.
+TEST_F(GridSelectionTest, LoweringTheRowCountBelowASelectionCollapsesIt) {
+    action("Rows60")->trigger();
+    form->grid().scrollTo(model().index(45, 0));
+    click(40, 0);
+    click(45, 0, Qt::ShiftModifier);
+    action("Rows30")->trigger();
+    const QModelIndex current = form->grid().currentIndex();
+    ASSERT_TRUE(current.isValid());
+    EXPECT_EQ(doc().selectionTop, current.row() + 1);
+    EXPECT_EQ(doc().selectionBottom, current.row() + 1);
+    EXPECT_EQ(form->grid().selectionModel()->selectedIndexes(), QModelIndexList{current});
 }
 
 TEST_F(GridSelectionTest, MovingTheCurrentCellEndsAMultiRowSelection) {
@@ -39,18 +67,18 @@ TEST_F(GridSelectionTest, MovingTheCurrentCellEndsAMultiRowSelection) {
     showFakeFit();
     QTest::keyClick(&form->grid(), Qt::Key_Right); // same row, another column
     QTest::keyClick(&form->grid(), Qt::Key_Down);
-    EXPECT_EQ(table().selectionTop, 6);
-    EXPECT_EQ(table().selectionBottom, 6);
-    EXPECT_TRUE(table().modified);
+    EXPECT_EQ(doc().selectionTop, 6);
+    EXPECT_EQ(doc().selectionBottom, 6);
+    EXPECT_TRUE(doc().modified);
     expectFitCleared();
 
     // With a single-row selection a move changes nothing.
     showFakeFit();
-    table().modified = false;
+    changeDocument([&](Document& d) { d.modified = false; });
     QTest::keyClick(&form->grid(), Qt::Key_Down);
-    EXPECT_EQ(table().selectionTop, 6);
+    EXPECT_EQ(doc().selectionTop, 6);
     EXPECT_TRUE(form->isFitShown());
-    EXPECT_FALSE(table().modified);
+    EXPECT_FALSE(doc().modified);
 }
 
 TEST_F(GridSelectionTest, OnlyANameOpensTheRenameDialogOnADoubleClick) {
@@ -82,8 +110,8 @@ TEST_F(GridSelectionTest, StructureChangesUnderTheCurrentCellAreNoMoveOfTheUser)
     action("DeleteColumnAction")->trigger();
     ASSERT_EQ(table().columnCount(), 3);
     EXPECT_TRUE(form->isFitShown());
-    EXPECT_FALSE(table().modified);
-    EXPECT_EQ(table().selectionTop, 3) << "the selection is the user's until the next click";
+    EXPECT_FALSE(doc().modified);
+    EXPECT_EQ(doc().selectionTop, 3) << "the selection is the user's until the next click";
 
     action("Rows60")->trigger();
     form->grid().scrollTo(model().index(45, 0));
@@ -91,7 +119,7 @@ TEST_F(GridSelectionTest, StructureChangesUnderTheCurrentCellAreNoMoveOfTheUser)
     click(45, 0, Qt::ShiftModifier);
     showFakeFit();
     action("Rows30")->trigger();
-    EXPECT_FALSE(table().modified) << "a new row count is no change to save";
+    EXPECT_FALSE(doc().modified) << "a new row count is no change to save";
 }
 
 // The row numbers and names are fixed cells: a click there selects nothing, yet a mouse-up
@@ -105,8 +133,8 @@ TEST_F(GridSelectionTest, MouseUpOverTheRowNumbersKeepsTheSelection) {
     QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {},
                       QPoint(numbers->width() / 2, numbers->sectionViewportPosition(9) + 5));
     EXPECT_EQ(form->grid().selectionModel()->selectedIndexes(), selected);
-    EXPECT_EQ(table().selectionTop, 3);
-    EXPECT_EQ(table().selectionBottom, 5);
-    EXPECT_TRUE(table().modified);
+    EXPECT_EQ(doc().selectionTop, 3);
+    EXPECT_EQ(doc().selectionBottom, 5);
+    EXPECT_TRUE(doc().modified);
     expectFitCleared();
 }

@@ -29,6 +29,14 @@ protected:
         return found;
     }
 
+    // Changes the document the way a whole replacement does (New, Open and import do that),
+    // so the grid follows through its model as it does in the program.
+    template <class Change> void changeDocument(Change change) {
+        Document d = form->document();
+        change(d);
+        form->replaceDocument(std::move(d));
+    }
+
     ScriptedUiServices ui;
     std::unique_ptr<TMainForm> form;
 };

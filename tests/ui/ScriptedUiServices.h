@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UiServices.h"
+#include "shell/UiServices.h"
 
 #include <QDialog>
 #include <QString>

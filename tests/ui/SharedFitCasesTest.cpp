@@ -16,7 +16,7 @@ protected:
         ASSERT_TRUE(in) << path;
         const TextTable text = readTextTable(in, DataTable::ROW_COUNT_CHOICES.back());
         while (table().columnCount() <= text.columnCount)
-            table().addColumn("C" + std::to_string(table().columnCount()));
+            form->grid().tableModel().addColumn("C" + std::to_string(table().columnCount()));
         for (std::size_t row = 0; row < text.rows.size(); ++row)
             for (std::size_t col = 0; col < text.rows[row].size(); ++col)
                 enter(int(col) + 1, int(row) + 1, QString::fromStdString(text.rows[row][col]));
@@ -24,14 +24,14 @@ protected:
     static int column(const std::string& field) { return field == "-" ? -1 : std::stoi(field); }
 
     void configure(const FitCase& c) {
-        Document& doc = form->document();
-        doc.fitType = c.fitType;
-        doc.errorMethod = c.errorMethod;
-        table().roles = {column(c.x), column(c.dx), column(c.y), column(c.dy)};
+        changeDocument([&](Document& d) {
+            d.fitType = c.fitType;
+            d.errorMethod = c.errorMethod;
+            d.roles = {column(c.x), column(c.dx), column(c.y), column(c.dy)};
+        });
         if (c.rows != "-") {
             const auto colon = c.rows.find(':');
-            table().selectionChanged(std::stoi(c.rows.substr(0, colon)),
-                                     std::stoi(c.rows.substr(colon + 1)));
+            selectRows(std::stoi(c.rows.substr(0, colon)), std::stoi(c.rows.substr(colon + 1)));
         }
     }
 
@@ -52,6 +52,7 @@ TEST_F(SharedFitCasesTest, FooterMatchesTheSharedExpectations) {
     for (const FitCase& c : cases) {
         SCOPED_TRACE(c.name);
         form = std::make_unique<TMainForm>(ui, '.');
+        form->show();
         enterTable(folder + "/" + c.table);
         configure(c);
         fitButton()->click();

@@ -1,8 +1,9 @@
 #include "MainFormFixture.h"
 
-#include "app/ScreenScale.h"
 #include "graph/Chart.h"
+#include "shell/ScreenScale.h"
 #include "table/DataStringGrid.h"
+#include "table/DataTableModel.h"
 
 #include <QHeaderView>
 #include <QImage>
@@ -33,7 +34,7 @@ TEST_F(MainFormTest, StartsWithTheDefaultDocumentAndItsTexts) {
     EXPECT_GT(bluePixels, 50) << "the equation is drawn in blue";
 
     const Document& doc = form->document();
-    EXPECT_FALSE(doc.table.modified);
+    EXPECT_FALSE(doc.modified);
     EXPECT_FALSE(doc.errorBarsShown);
     EXPECT_EQ(doc.errorBarWidth, 1);
     EXPECT_FALSE(form->isFitShown());
@@ -64,8 +65,8 @@ TEST_F(MainFormTest, CheckMarksFollowTheDocumentNotTheClick) {
     EXPECT_TRUE(action("PopupEstimateddY")->isChecked());
     EXPECT_FALSE(action("PopupdXidYi")->isChecked());
 
-    form->document().graphType = GraphType::LogLog;
-    form->document().errorBarWidth = 3;
+    changeDocument([&](Document& d) { d.graphType = GraphType::LogLog; });
+    changeDocument([&](Document& d) { d.errorBarWidth = 3; });
     action("LogLogAction")->trigger();
     EXPECT_TRUE(action("LogLogAction")->isChecked());
     EXPECT_TRUE(action("ErrorBarWidth3")->isChecked());
@@ -101,7 +102,7 @@ TEST(ScreenScale, GrowsWithWideScreensAndNeverShrinks) {
 
 TEST_F(MainFormTest, ClearFitRemovesEveryTraceOfAFit) {
     Chart& chart = form->chart();
-    form->document().table.setSummaryText("y = a + bx:\ra = 1  +/-  0.1");
+    form->grid().tableModel().setSummaryText("y = a + bx:\ra = 1  +/-  0.1");
     chart.setFooterLines({"y = a + bx", "a = 1 +/- 0.1"});
     chart.setFooterVisible(true);
     for (ChartSeries line : {ChartSeries::FitLineSeries, ChartSeries::FitLineBelowRangeSeries,

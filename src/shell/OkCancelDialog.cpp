@@ -1,6 +1,6 @@
-#include "table/OkCancelDialog.h"
+#include "shell/OkCancelDialog.h"
 
-#include "app/UiServices.h"
+#include "shell/UiServices.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

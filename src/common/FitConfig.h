@@ -24,3 +24,10 @@ enum class ErrorMethod : std::uint8_t {
 inline bool isPolynomial(FitType t) {
     return t >= FitType::SECONDPOLY && t <= FitType::FIFTHPOLY;
 }
+
+// The iterative fit with X and Y error bars exists for the straight line and
+// the two models fitted as straight lines; through the origin and the
+// polynomials have no such fit.
+inline bool fitsWithXYErrors(FitType t) {
+    return t != FitType::LINEAR_NO_A && !isPolynomial(t);
+}

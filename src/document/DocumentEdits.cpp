@@ -1,0 +1,61 @@
+#include "document/DocumentEdits.h"
+
+#include <algorithm>
+
+namespace {
+
+Cascade afterSelectionMove(Document& document, bool fitShown) {
+    if (fitShown)
+        document.modified = true;
+    return {fitShown, true};
+}
+
+} // namespace
+
+Cascade selectionChanged(Document& document, int top, int bottom, bool fitShown) {
+    document.selectionTop = top;
+    document.selectionBottom = bottom;
+    return afterSelectionMove(document, fitShown);
+}
+
+Cascade currentCellChanged(Document& document, int row, bool fitShown) {
+    if (!document.hasRowSelection())
+        return {};
+    document.selectionTop = row;
+    document.selectionBottom = row;
+    return afterSelectionMove(document, fitShown);
+}
+
+bool keepSelectionInTable(Document& document, int currentRow) {
+    const int last = document.table.dataRowCount();
+    if (document.selectionBottom <= last)
+        return false;
+    document.selectionTop = document.selectionBottom = std::clamp(currentRow, 1, last);
+    return true;
+}
+
+void deleteColumn(Document& document, int column) {
+    if (column < 1 || column >= document.table.columnCount())
+        return;
+    document.table.deleteColumn(column);
+    ColumnRoles& roles = document.roles;
+    for (int* role : {&roles.x, &roles.dx, &roles.y, &roles.dy})
+        if (*role > column)
+            --*role;
+}
+
+void renameColumn(Document& document, int column, const std::string& name) {
+    const std::string oldName = document.table.columnName(column);
+    for (std::string* title : {&document.xAxisTitle, &document.yAxisTitle})
+        if (*title == oldName)
+            *title = name;
+    document.table.renameColumn(column, name);
+}
+
+Cascade chooseColumns(Document& document, const ColumnRoles& roles) {
+    document.roles = roles;
+    document.xAxisTitle = document.table.columnName(roles.x);
+    document.yAxisTitle = document.table.columnName(roles.y);
+    document.modified = true;
+    return {true, true};
+}

@@ -1,0 +1,25 @@
+#include "files/TextTableFill.h"
+
+#include <algorithm>
+
+namespace {
+
+void setDataColumnCount(DataTable& table, int dataColumns) {
+    while (table.columnCount() - 1 > dataColumns)
+        table.deleteColumn(table.columnCount() - 1);
+    while (table.columnCount() - 1 < dataColumns)
+        table.addColumn("");
+}
+
+} // namespace
+
+void fillTableFromText(DataTable& table, const TextTable& text) {
+    table.clearCells();
+    setDataColumnCount(table, text.columnCount);
+    const int rows = std::min(static_cast<int>(text.rows.size()), table.dataRowCount());
+    for (int row = 1; row <= rows; ++row) {
+        const std::vector<std::string>& values = text.rows[static_cast<std::size_t>(row - 1)];
+        for (std::size_t column = 0; column < values.size(); ++column)
+            table.setCellText(static_cast<int>(column) + 1, row, values[column]);
+    }
+}
