@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 build=${KELVANE_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DKELVANE_BUILD_TESTS=ON
+# Warnings are errors here, so a change that adds one does not land.
+cmake -S . -B "$build" -G Ninja -DKELVANE_BUILD_TESTS=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build "$build" --parallel 2
 ctest --test-dir "$build" --output-on-failure --parallel 2

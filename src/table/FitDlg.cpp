@@ -35,10 +35,6 @@ void TFitDlg::addList(Role role, const char* name, const QString& caption) {
     labels_[role] = label;
 }
 
-QString TFitDlg::chosenName(Role role) const {
-    return lists_[role]->currentText();
-}
-
 void TFitDlg::showEvent(QShowEvent* event) {
     OkCancelDialog::showEvent(event);
     const ColumnRoles& roles = document_.roles;

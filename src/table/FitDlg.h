@@ -19,9 +19,8 @@ public:
 
     TFitDlg(UiServices& ui, const Document& document, QWidget* parent = nullptr);
 
-    // The chosen column of a role (-1 for none) and the name the list shows for it.
+    // The chosen column of a role (-1 for none).
     int chosen(Role role) const { return chosen_[role]; }
-    QString chosenName(Role role) const;
 
 protected:
     void OKBtnClick() override;
