@@ -28,6 +28,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -289,8 +290,7 @@ void TMainForm::ClearFit() {
 }
 
 // An edited cell whose text changed: the fit no longer matches the data. A text that does
-// not convert stops the re-plot with its message, which is remembered so that a command
-// that committed the edit does not show it a second time.
+// not convert stops the re-plot with its message, which is kept for commitCellEdit.
 void TMainForm::acceptCellEntry() {
     rejectedEntry_ = runCommand(ui_, [this] {
         document_.modified = true;
@@ -300,9 +300,11 @@ void TMainForm::acceptCellEntry() {
 }
 
 // Ends a cell edit in progress, so that a command sees the typed text in the table.
-void TMainForm::commitCellEdit() {
+// Returns the message the entry's re-plot showed, if it failed.
+std::optional<std::string> TMainForm::commitCellEdit() {
     rejectedEntry_.reset();
     grid_->commitOpenEdit();
+    return std::exchange(rejectedEntry_, std::nullopt);
 }
 
 // Every way of closing asks first while there are unsaved changes. "Yes" saves under a

@@ -72,12 +72,8 @@ private:
     void connectFitCommands();
     void FitToolButtonClick();
     void FitDataCommand();
-    void FitRequest();
-    void requestAfterCommit();
+    void FitRequest(const std::optional<std::string>& alreadyShown = std::nullopt);
     bool fitColumnsChosen();
-    void refuseFit(const FitRefusal& refusal);
-    PointCollection collectFitInput();
-    void runFit(const FitPoints& points);
     void showFitResults(const FitOutcome& outcome);
     void showFitFooter(const FitOutcome& outcome);
     void drawFitCurve(const FitOutcome& outcome);
@@ -114,7 +110,7 @@ private:
     void HelpAboutExecute();
     void openGuide(const QString& fileName);
     void acceptCellEntry();
-    void commitCellEdit();
+    std::optional<std::string> commitCellEdit();
 
     // --- Column management and fit configuration (ColumnCommands.cpp, FitConfigCommands.cpp)
 public:
@@ -145,7 +141,7 @@ private:
 
     UiServices& ui_;
     Document document_;
-    // The conversion message of the last committed cell edit, when its re-plot failed.
+    // The message of the last cell entry whose re-plot failed.
     std::optional<std::string> rejectedEntry_;
     std::unique_ptr<MainActions> actions_;
     DataStringGrid* grid_ = nullptr;

@@ -2,23 +2,9 @@
 
 #include "cli/InputDocument.h"
 #include "common/KelvaneError.h"
-#include "fitctl/FitMessages.h"
-#include "fitctl/FitRequest.h"
-#include "fitctl/FitRun.h"
-
-#include <variant>
+#include "fitctl/FitRequestRun.h"
 
 namespace {
-
-// Collects the message the X-and-Y fit shows when its series does not
-// settle; there is nobody to click it away.
-class MessageCollector : public FitHost {
-public:
-    void showModalError(const std::string& text, const std::string& /*caption*/) override {
-        last = text;
-    }
-    std::string last;
-};
 
 BatchResult& stop(BatchResult& result, ExitStatus status, const std::string& error) {
     result.status = status;
@@ -73,32 +59,15 @@ std::optional<std::string> absentColumnProblem(const Document& document) {
     return std::nullopt;
 }
 
-std::string failureText(const FitOutcome& outcome, const MessageCollector& host) {
-    if (const std::optional<UserMessage> message = fitStatusMessage(outcome.status))
-        return message->text;
-    return host.last; // the divergence, already told through the host
-}
-
 void fit(const Document& document, BatchResult& result) {
-    const FitRows rows = fitRowsOf(document);
-    if (const std::optional<FitRefusal> refusal = decimalPointRefusal(document.table, rows)) {
-        stop(result, ExitStatus::FitFailed, refusal->message.text);
-        return;
-    }
-    if (hasIncompleteRows(document, rows))
-        result.warnings.push_back(incompleteRowsWarning().text);
-
-    const PointCollection collection = collectFitPoints(document, rows);
-    if (const FitRefusal* refusal = std::get_if<FitRefusal>(&collection)) {
-        stop(result, ExitStatus::FitFailed, refusal->message.text);
-        return;
-    }
-    const FitPoints& points = std::get<FitPoints>(collection);
-    MessageCollector host;
-    result.outcome = performFit(document.fitType, document.errorMethod, points, &host);
-    result.pointCount = points.n;
-    if (!result.outcome.succeeded())
-        stop(result, ExitStatus::FitFailed, failureText(result.outcome, host));
+    const FitRequestResult request = runFitRequest(document, true);
+    for (const UserMessage& warning : request.warnings)
+        result.warnings.push_back(warning.text);
+    result.pointCount = request.pointCount;
+    if (request.failure)
+        stop(result, ExitStatus::FitFailed, request.failure->text);
+    else
+        result.outcome = request.outcome;
 }
 
 } // namespace
@@ -116,10 +85,6 @@ BatchResult runBatchFit(const BatchRequest& request) {
         return stop(result, ExitStatus::BadInput, *problem);
     if (std::optional<std::string> problem = absentColumnProblem(document))
         return stop(result, ExitStatus::BadInput, *problem);
-    try {
-        fit(document, result);
-    } catch (const KelvaneError& e) { // a used cell that is not a number
-        stop(result, ExitStatus::FitFailed, e.what());
-    }
+    fit(document, result);
     return result;
 }

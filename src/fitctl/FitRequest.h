@@ -9,18 +9,17 @@
 #include <variant>
 
 // The checks and the point collection of one fit request, in the order the
-// request runs them. Each step is a pure function of the table so that the
-// main window and the command-line program drive the same rules:
+// request runs them; runFitRequest (FitRequestRun.h) runs them all for the
+// window and for kelvane-fit alike:
 //
 //   missingColumnQuestionFor  -> ask; the caller offers the column dialog
 //   fitRowsOf                 -> the rows in use
 //   decimalPointRefusal       -> refuse
-//   (button released: the caller clears the fit and stops here)
+//   (button released: stop here)
 //   hasIncompleteRows         -> warn once, then go on
 //   collectFitPoints          -> the points, or a refusal
 //
-// A cell that does not convert throws KelvaneError from collectFitPoints; the
-// caller shows its text and releases the fit button, like after any refusal.
+// A cell that does not convert throws KelvaneError from collectFitPoints.
 
 // log10 e to eight places: carries an uncertainty into the log10 scale and
 // back out of it.
@@ -43,12 +42,9 @@ struct FitPoints {
     long double dy[MAX_FIT_POINTS + 1] = {};
 };
 
-// A message that ends the request.
+// A message that ends the request; the fit button goes up with it.
 struct FitRefusal {
     UserMessage message;
-    // Always true today: a button left down with nothing shown would claim a
-    // fit that is not there.
-    bool releasesButton = true;
 };
 
 using PointCollection = std::variant<FitPoints, FitRefusal>;

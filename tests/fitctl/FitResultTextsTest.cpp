@@ -1,6 +1,7 @@
 #include "fitctl/FitResultTexts.h"
 #include "fitctl/FitRun.h"
 
+#include "../support/FitFixture.h"
 #include "../support/TableFixture.h"
 
 #include <gtest/gtest.h>
@@ -14,19 +15,11 @@ using Lines = std::vector<std::string>;
 
 const std::string CHI = "<font face=\"symbol\">c<sub>n</sub><sup>2</sup></font> = ";
 
-FitOutcome fitOf(Document t, FitType type, ErrorMethod method) {
-    t.fitType = type;
-    t.errorMethod = method;
-    const PointCollection c = collectFitPoints(t, fitRowsOf(t));
-    EXPECT_TRUE(std::holds_alternative<FitPoints>(c));
-    return performFit(type, method, std::get<FitPoints>(c), nullptr);
-}
-
 // X = 1, 2, 3, Y = 2, 4, 7, every dY = 1 (column 3).
 FitOutcome threePointFit(FitType type, ErrorMethod method) {
     Document t = documentWith({{"1", "2", "1"}, {"2", "4", "1"}, {"3", "7", "1"}});
     t.roles.dy = 3;
-    return fitOf(t, type, method);
+    return fitDocument(t, type, method);
 }
 
 TEST(FitResultTexts, StraightLineWithEstimatedDY) {
@@ -87,7 +80,7 @@ TEST(FitResultTexts, FourthOrderFooterListsFiveCoefficients) {
         t.table.setCellText(2, i + 1, y[i]);
     }
     const Lines lines =
-        footerLines(fitOf(t, FitType::FORTHPOLY, ErrorMethod::ESTDY), '.', "d", "t");
+        footerLines(fitDocument(t, FitType::FORTHPOLY, ErrorMethod::ESTDY), '.', "d", "t");
     ASSERT_EQ(lines.size(), 8u); // equation, a..e, empty line, created
     EXPECT_EQ(lines[0], "y = a + bx + cx^2 + dx^3 + ex^4");
     EXPECT_EQ(lines[1].substr(0, 4), "a = ");

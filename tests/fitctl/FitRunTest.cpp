@@ -1,6 +1,7 @@
 #include "fitctl/FitRun.h"
 #include "fitctl/FitMessages.h"
 
+#include "../support/FitFixture.h"
 #include "../support/TableFixture.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +10,6 @@
 #include <stdexcept>
 
 namespace {
-
-FitOutcome fitTable(Document t, FitType type, ErrorMethod method) {
-    t.fitType = type;
-    t.errorMethod = method;
-    const PointCollection c = collectFitPoints(t, fitRowsOf(t));
-    if (const FitRefusal* r = std::get_if<FitRefusal>(&c)) {
-        ADD_FAILURE() << "refused: " << r->message.text;
-        return {};
-    }
-    return performFit(type, method, std::get<FitPoints>(c), nullptr);
-}
 
 // X = 1, 2, 3 and Y = 2, 4, 7, with dX (column 3) and dY (column 4).
 Document threePoints(const std::string& dx = "0.1", const std::string& dy = "1") {
@@ -35,19 +25,19 @@ void expectParameter(const FitParameter& p, char letter, double value, double si
 }
 
 TEST(FitRun, EachPairGetsItsFitClass) {
-    const FitOutcome line = fitTable(threePoints(), FitType::LINEAR, ErrorMethod::ESTDY);
+    const FitOutcome line = fitDocument(threePoints(), FitType::LINEAR, ErrorMethod::ESTDY);
     EXPECT_EQ(line.parameters.size(), 2u);
     EXPECT_EQ(line.xMin, 1);
     EXPECT_EQ(line.xMax, 3);
-    const FitOutcome noA = fitTable(threePoints(), FitType::LINEAR_NO_A, ErrorMethod::ESTDY);
+    const FitOutcome noA = fitDocument(threePoints(), FitType::LINEAR_NO_A, ErrorMethod::ESTDY);
     ASSERT_EQ(noA.parameters.size(), 1u);
     expectParameter(noA.parameters[0], 'b', 31.0 / 14, 0.112938);
-    const FitOutcome noADyi = fitTable(threePoints(), FitType::LINEAR_NO_A, ErrorMethod::DYI);
+    const FitOutcome noADyi = fitDocument(threePoints(), FitType::LINEAR_NO_A, ErrorMethod::DYI);
     EXPECT_NEAR(double(noADyi.reducedChiSquare), 5.0 / 28, 1e-9);
-    const FitOutcome dyi = fitTable(threePoints(), FitType::LINEAR, ErrorMethod::DYI);
+    const FitOutcome dyi = fitDocument(threePoints(), FitType::LINEAR, ErrorMethod::DYI);
     expectParameter(dyi.parameters[0], 'a', -2.0 / 3, 1.527525);
     EXPECT_NEAR(double(dyi.reducedChiSquare), 1.0 / 6, 1e-9);
-    const FitOutcome xy = fitTable(threePoints("0.1"), FitType::LINEAR, ErrorMethod::DXIDYI);
+    const FitOutcome xy = fitDocument(threePoints("0.1"), FitType::LINEAR, ErrorMethod::DXIDYI);
     expectParameter(xy.parameters[1], 'b', 2.501962, 0.729727);
     EXPECT_EQ(xy.r, 0);
 }
@@ -59,14 +49,14 @@ TEST(FitRun, PolynomialCoefficientsInOrder) {
                                {"3", "10.1", "0.1"},
                                {"4", "17.2", "0.1"}});
     t.roles.dy = 3;
-    const FitOutcome est = fitTable(t, FitType::SECONDPOLY, ErrorMethod::ESTDY);
+    const FitOutcome est = fitDocument(t, FitType::SECONDPOLY, ErrorMethod::ESTDY);
     ASSERT_EQ(est.parameters.size(), 3u);
     expectParameter(est.parameters[0], 'a', 1.071429, 0.194181);
     expectParameter(est.parameters[2], 'c', 1.035714, 0.055144);
     EXPECT_EQ(est.xMax, 4);
-    const FitOutcome dyi = fitTable(t, FitType::SECONDPOLY, ErrorMethod::DYI);
+    const FitOutcome dyi = fitDocument(t, FitType::SECONDPOLY, ErrorMethod::DYI);
     EXPECT_NEAR(double(dyi.reducedChiSquare), 4.257143, 1e-6);
-    EXPECT_EQ(fitTable(t, FitType::THIRDPOLY, ErrorMethod::ESTDY).parameters.size(), 4u);
+    EXPECT_EQ(fitDocument(t, FitType::THIRDPOLY, ErrorMethod::ESTDY).parameters.size(), 4u);
 }
 
 TEST(FitRun, InterceptsOfTheLogarithmicLinesBecomeFactors) {
@@ -85,11 +75,11 @@ TEST(FitRun, ExponentialAndPowerLawInDataUnits) {
         p.table.setCellText(1, i, std::to_string(2 * i));
         p.table.setCellText(2, i, std::to_string(3 * 4 * i * i));
     }
-    const FitOutcome exp = fitTable(e, FitType::EXPONENTIAL, ErrorMethod::ESTDY);
+    const FitOutcome exp = fitDocument(e, FitType::EXPONENTIAL, ErrorMethod::ESTDY);
     EXPECT_NEAR(double(exp.parameters[0].value), 2, 1e-5);
     EXPECT_NEAR(double(exp.parameters[1].value), 0.5, 1e-6);
     EXPECT_EQ(exp.xMax, 4);
-    const FitOutcome pow = fitTable(p, FitType::POWERLAW, ErrorMethod::ESTDY);
+    const FitOutcome pow = fitDocument(p, FitType::POWERLAW, ErrorMethod::ESTDY);
     EXPECT_NEAR(double(pow.parameters[0].value), 3, 1e-9);
     EXPECT_NEAR(double(pow.parameters[1].value), 2, 1e-9);
     EXPECT_NEAR(double(pow.xMin), 2, 1e-12); // back from log10 x
@@ -97,7 +87,7 @@ TEST(FitRun, ExponentialAndPowerLawInDataUnits) {
 }
 
 TEST(FitRun, FailedFitsKeepNoResultsAndNameTheirMessage) {
-    const FitOutcome zero = fitTable(threePoints("0.1", "0"), FitType::LINEAR, ErrorMethod::DYI);
+    const FitOutcome zero = fitDocument(threePoints("0.1", "0"), FitType::LINEAR, ErrorMethod::DYI);
     EXPECT_EQ(zero.status, FIT_ZERO_ERROR_BAR);
     EXPECT_FALSE(zero.succeeded());
     EXPECT_TRUE(zero.parameters.empty());
@@ -106,7 +96,7 @@ TEST(FitRun, FailedFitsKeepNoResultsAndNameTheirMessage) {
     EXPECT_EQ(message->text, "Error bars must be Non-Zero.");
     EXPECT_EQ(message->caption, "Error");
 
-    const FitOutcome few = fitTable(threePoints(), FitType::SECONDPOLY, ErrorMethod::ESTDY);
+    const FitOutcome few = fitDocument(threePoints(), FitType::SECONDPOLY, ErrorMethod::ESTDY);
     EXPECT_EQ(few.status, FIT_TOO_FEW_POINTS);
     EXPECT_EQ(fitStatusMessage(few.status)->caption, "Opps!");
 }
