@@ -16,23 +16,6 @@
 // The fit toggle and the fit request. Every refusal ends in ClearFit: the button goes up
 // and nothing of a fit stays on screen, so the button never claims a fit that is not there.
 
-namespace {
-
-// The iterative X-and-Y fit tells the user itself when its slope does not settle.
-class DivergenceReporter : public FitHost {
-public:
-    explicit DivergenceReporter(UiServices& ui) : ui_(ui) {}
-    void showModalError(const std::string& text, const std::string& caption) override {
-        ui_.message(QString::fromStdString(text), QString::fromStdString(caption),
-                    UiServices::Icon::Stop, UiServices::Buttons::Ok);
-    }
-
-private:
-    UiServices& ui_;
-};
-
-} // namespace
-
 void TMainForm::connectFitCommands() {
     // The button has flipped its own state by the time it reports the click.
     connect(fitToolButton_, &QToolButton::clicked, this,
@@ -128,10 +111,9 @@ PointCollection TMainForm::collectFitInput() {
 }
 
 void TMainForm::runFit(const FitPoints& points) {
-    DivergenceReporter host(ui_);
-    const FitOutcome outcome = performFit(document_.fitType, document_.errorMethod, points, &host);
+    const FitOutcome outcome = performFit(document_.fitType, document_.errorMethod, points);
     if (!outcome.succeeded()) {
-        if (const auto message = fitStatusMessage(outcome.status))
+        if (const auto message = fitStatusMessage(outcome))
             ui_.show(*message);
         ClearFit();
         return;

@@ -10,16 +10,6 @@
 
 namespace {
 
-// Collects the message the X-and-Y fit shows when its series does not
-// settle; there is nobody to click it away.
-class MessageCollector : public FitHost {
-public:
-    void showModalError(const std::string& text, const std::string& /*caption*/) override {
-        last = text;
-    }
-    std::string last;
-};
-
 BatchResult& stop(BatchResult& result, ExitStatus status, const std::string& error) {
     result.status = status;
     result.error = error;
@@ -73,12 +63,6 @@ std::optional<std::string> absentColumnProblem(const DataTable& table) {
     return std::nullopt;
 }
 
-std::string failureText(const FitOutcome& outcome, const MessageCollector& host) {
-    if (const std::optional<UserMessage> message = fitStatusMessage(outcome.status))
-        return message->text;
-    return host.last; // the divergence, already told through the host
-}
-
 void fit(const Document& document, BatchResult& result) {
     const DataTable& table = document.table;
     const FitRows rows = fitRowsOf(table);
@@ -96,11 +80,10 @@ void fit(const Document& document, BatchResult& result) {
         return;
     }
     const FitPoints& points = std::get<FitPoints>(collection);
-    MessageCollector host;
-    result.outcome = performFit(document.fitType, document.errorMethod, points, &host);
+    result.outcome = performFit(document.fitType, document.errorMethod, points);
     result.pointCount = points.n;
-    if (!result.outcome.succeeded())
-        stop(result, ExitStatus::FitFailed, failureText(result.outcome, host));
+    if (const std::optional<UserMessage> message = fitStatusMessage(result.outcome))
+        stop(result, ExitStatus::FitFailed, message->text);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "fit/Dxidyi.h"
 
-#include "common/FormatGeneral.h"
-#include "fit/FitHost.h"
 #include "fit/FitMath.h"
 
 #include <cmath>
@@ -57,18 +55,17 @@ int DxiDyiFit::Fit() {
     Iteration it;
     long double slope = 0;
     long double previous = 10.0;
-    int count = 0;
     while (std::fabs(static_cast<double>(slope - previous)) > SLOPE_TOLERANCE) {
-        ++count;
+        ++iterations;
         previous = slope;
         iterate(it, previous);
         if (it.slopeDenominator == 0) {
             return FIT_SAME_X;
         }
         slope = it.slopeNumerator / it.slopeDenominator;
+        lastSlope = slope;
         // A slope that overflowed has diverged as surely as one that never settles.
-        if (count > MAX_ITERATIONS || !std::isfinite(slope)) {
-            reportDivergence(count, slope);
+        if (iterations > MAX_ITERATIONS || !std::isfinite(slope)) {
             return FIT_DIVERGED;
         }
     }
@@ -133,12 +130,4 @@ void DxiDyiFit::storeResults(const Iteration& it, long double slope) {
             squareOf((b * foot + a) - y[i]) / dySquared[i] + squareOf(foot - x[i]) / dxSquared[i];
     }
     reducedChiSquare = chiSquare / (n - 2);
-}
-
-void DxiDyiFit::reportDivergence(int count, long double slope) const {
-    if (host != nullptr) {
-        host->showModalError("Series may be diverging! After" + std::to_string(count) +
-                                 " iterations, Slope = " + FormatGeneral(slope, 15),
-                             "Divergent Series");
-    }
 }

@@ -115,10 +115,8 @@ FitParameter factorFromIntercept(FitType type, long double intercept, long doubl
     return {'a', a, a * sigma};
 }
 
-FitOutcome performFit(FitType type, ErrorMethod method, const FitPoints& points, FitHost* host) {
+FitOutcome performFit(FitType type, ErrorMethod method, const FitPoints& points) {
     FitObject fit = makeFitObject(type, method, points);
-    if (auto* xy = std::get_if<DxiDyiFit>(&fit); xy && host)
-        xy->setHost(host);
     FitOutcome outcome;
     outcome.fitType = type;
     outcome.errorMethod = method;
@@ -129,6 +127,10 @@ FitOutcome performFit(FitType type, ErrorMethod method, const FitPoints& points,
                 readResults(f, outcome);
         },
         fit);
+    if (const auto* xy = std::get_if<DxiDyiFit>(&fit)) {
+        outcome.iterations = xy->GetIterations();
+        outcome.lastSlope = xy->GetLastSlope();
+    }
     if (outcome.succeeded() && !allResultsFinite(outcome)) {
         outcome.status = FIT_NOT_FINITE;
         outcome.parameters.clear();

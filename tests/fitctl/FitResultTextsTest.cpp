@@ -17,7 +17,7 @@ const std::string CHI = "<font face=\"symbol\">c<sub>n</sub><sup>2</sup></font> 
 FitOutcome fitOf(const DataTable& t, FitType type, ErrorMethod method) {
     const PointCollection c = collectFitPoints(t, fitRowsOf(t), type, method);
     EXPECT_TRUE(std::holds_alternative<FitPoints>(c));
-    return performFit(type, method, std::get<FitPoints>(c), nullptr);
+    return performFit(type, method, std::get<FitPoints>(c));
 }
 
 // X = 1, 2, 3, Y = 2, 4, 7, every dY = 1 (column 3).

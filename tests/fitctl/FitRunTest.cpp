@@ -16,7 +16,7 @@ FitOutcome fitTable(const DataTable& t, FitType type, ErrorMethod method) {
         ADD_FAILURE() << "refused: " << r->message.text;
         return {};
     }
-    return performFit(type, method, std::get<FitPoints>(c), nullptr);
+    return performFit(type, method, std::get<FitPoints>(c));
 }
 
 // X = 1, 2, 3 and Y = 2, 4, 7, with dX (column 3) and dY (column 4).
@@ -117,7 +117,7 @@ TEST(FitRun, ResultsThatOverflowAreNoFit) {
         p.y[i] = i * 1e200L; // fits, but the uncertainties overflow a double
         p.dy[i] = 1;
     }
-    const FitOutcome outcome = performFit(FitType::LINEAR, ErrorMethod::DYI, p, nullptr);
+    const FitOutcome outcome = performFit(FitType::LINEAR, ErrorMethod::DYI, p);
     EXPECT_EQ(outcome.status, FIT_NOT_FINITE);
     EXPECT_FALSE(outcome.succeeded());
     EXPECT_TRUE(outcome.parameters.empty());
@@ -130,9 +130,9 @@ TEST(FitRun, ResultsThatOverflowAreNoFit) {
 TEST(FitRun, UnsupportedPairsAreACallersError) {
     FitPoints p;
     p.n = 3;
-    EXPECT_THROW(performFit(FitType::LINEAR_NO_A, ErrorMethod::DXIDYI, p, nullptr),
+    EXPECT_THROW(performFit(FitType::LINEAR_NO_A, ErrorMethod::DXIDYI, p),
                  std::invalid_argument);
-    EXPECT_THROW(performFit(FitType::FIFTHPOLY, ErrorMethod::DXIDYI, p, nullptr),
+    EXPECT_THROW(performFit(FitType::FIFTHPOLY, ErrorMethod::DXIDYI, p),
                  std::invalid_argument);
 }
 
