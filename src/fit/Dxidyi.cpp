@@ -1,7 +1,6 @@
 #include "fit/Dxidyi.h"
 
-#include "common/FormatGeneral.h"
-#include "fit/FitHost.h"
+#include "fit/CentredSums.h"
 #include "fit/FitMath.h"
 
 #include <cmath>
@@ -17,15 +16,15 @@ constexpr int MAX_ITERATIONS = 500;
 
 // The weights, weighted means and centred coordinates of one iteration, all
 // formed with the slope the iteration started from. The results are computed
-// from those of the last iteration.
+// from those of the last iteration. The centred coordinates are deviations
+// from the means as Centre takes them, so that data sharing their leading
+// digits keep them.
 struct DxiDyiFit::Iteration {
     long double W[MAX_FIT_POINTS + 1];
     long double U[MAX_FIT_POINTS + 1];
     long double V[MAX_FIT_POINTS + 1];
     long double beta[MAX_FIT_POINTS + 1];
-    long double sumW;
-    long double xMean;
-    long double yMean;
+    Centres means;                // the weighted means and the sum of the weights
     long double slopeNumerator;   // Σ W·β·V
     long double slopeDenominator; // Σ W·β·U
 };
@@ -57,18 +56,17 @@ int DxiDyiFit::Fit() {
     Iteration it;
     long double slope = 0;
     long double previous = 10.0;
-    int count = 0;
     while (std::fabs(static_cast<double>(slope - previous)) > SLOPE_TOLERANCE) {
-        ++count;
+        ++iterations;
         previous = slope;
         iterate(it, previous);
         if (it.slopeDenominator == 0) {
             return FIT_SAME_X;
         }
         slope = it.slopeNumerator / it.slopeDenominator;
+        lastSlope = slope;
         // A slope that overflowed has diverged as surely as one that never settles.
-        if (count > MAX_ITERATIONS || !std::isfinite(slope)) {
-            reportDivergence(count, slope);
+        if (iterations > MAX_ITERATIONS || !std::isfinite(slope)) {
             return FIT_DIVERGED;
         }
     }
@@ -81,22 +79,16 @@ int DxiDyiFit::Fit() {
 }
 
 void DxiDyiFit::iterate(Iteration& it, long double slope) const {
-    it.sumW = 0;
-    long double sumWx = 0, sumWy = 0;
     for (int i = 1; i <= n; ++i) {
         it.W[i] = 1 / (slope * slope * dxSquared[i] + dySquared[i]);
-        it.sumW += it.W[i];
-        sumWx += it.W[i] * x[i];
-        sumWy += it.W[i] * y[i];
     }
-    it.xMean = sumWx / it.sumW;
-    it.yMean = sumWy / it.sumW;
+    it.means = weightedCentres(n, x, y, it.W);
 
     it.slopeNumerator = 0;
     it.slopeDenominator = 0;
     for (int i = 1; i <= n; ++i) {
-        it.U[i] = x[i] - it.xMean;
-        it.V[i] = y[i] - it.yMean;
+        it.U[i] = it.means.x.deviation(x[i]);
+        it.V[i] = it.means.y.deviation(y[i]);
         it.beta[i] = (dySquared[i] * it.U[i] + slope * dxSquared[i] * it.V[i]) * it.W[i];
         it.slopeNumerator += it.W[i] * it.beta[i] * it.V[i];
         it.slopeDenominator += it.W[i] * it.beta[i] * it.U[i];
@@ -105,13 +97,14 @@ void DxiDyiFit::iterate(Iteration& it, long double slope) const {
 
 void DxiDyiFit::storeResults(const Iteration& it, long double slope) {
     b = slope;
-    a = it.yMean - b * it.xMean;
+    const long double xMean = it.means.x.value();
+    a = it.means.y.value() - b * xMean;
 
     long double sumWBeta = 0;
     for (int i = 1; i <= n; ++i) {
         sumWBeta += it.W[i] * it.beta[i];
     }
-    const long double betaMean = sumWBeta / it.sumW;
+    const long double betaMean = sumWBeta / it.means.sumW;
 
     long double Q = 0, P = 0;
     for (int i = 1; i <= n; ++i) {
@@ -121,24 +114,22 @@ void DxiDyiFit::storeResults(const Iteration& it, long double slope) {
         P += it.W[i] * (4 * gamma * (it.beta[i] - it.U[i]) + it.U[i] * it.V[i] / b);
     }
     sigmaB = rootOf(Q) / P;
-    const long double shift = 2 * betaMean + it.xMean;
-    sigmaA = rootOf(squareOf(sigmaB) * squareOf(shift) + (2 * shift * betaMean / P + 1 / it.sumW));
+    const long double shift = 2 * betaMean + xMean;
+    sigmaA =
+        rootOf(squareOf(sigmaB) * squareOf(shift) + (2 * shift * betaMean / P + 1 / it.means.sumW));
 
     // Chi-square over both coordinates, measured from each point to its foot
-    // on the fitted line.
+    // on the fitted line, in coordinates centred on the weighted means (where
+    // the line is y = bx). The weights belong to the slope before the last
+    // update, so the foot is not quite the nearest point of the line; measured
+    // from the data's own origin that small difference would grow with the
+    // distance of the data from it, and X near 1e6 would read a chi-square
+    // thousands of times too large.
     long double chiSquare = 0;
     for (int i = 1; i <= n; ++i) {
-        const long double foot = (b * dxSquared[i] * (y[i] - a) + dySquared[i] * x[i]) * it.W[i];
+        const long double foot = (b * dxSquared[i] * it.V[i] + dySquared[i] * it.U[i]) * it.W[i];
         chiSquare +=
-            squareOf((b * foot + a) - y[i]) / dySquared[i] + squareOf(foot - x[i]) / dxSquared[i];
+            squareOf(b * foot - it.V[i]) / dySquared[i] + squareOf(foot - it.U[i]) / dxSquared[i];
     }
     reducedChiSquare = chiSquare / (n - 2);
-}
-
-void DxiDyiFit::reportDivergence(int count, long double slope) const {
-    if (host != nullptr) {
-        host->showModalError("Series may be diverging! After" + std::to_string(count) +
-                                 " iterations, Slope = " + FormatGeneral(slope, 15),
-                             "Divergent Series");
-    }
 }

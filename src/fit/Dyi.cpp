@@ -1,5 +1,6 @@
 #include "fit/Dyi.h"
 
+#include "fit/CentredSums.h"
 #include "fit/FitMath.h"
 
 DyiFit::DyiFit(int n, const long double x[], const long double y[], const long double dy[])
@@ -14,37 +15,21 @@ int DyiFit::Fit() {
     if (anyZero(dy, n)) {
         return FIT_ZERO_ERROR_BAR;
     }
-
-    // Each product is formed before it is divided by the variance.
-    long double S = 0, Sx = 0, Sxy = 0, Sy = 0, Sxx = 0, Syy = 0;
-    for (int i = 1; i <= n; ++i) {
-        S += 1 / dy[i];
-        Sx += x[i] / dy[i];
-        Sxy += (x[i] * y[i]) / dy[i];
-        Sy += y[i] / dy[i];
-        Sxx += (x[i] * x[i]) / dy[i];
-        Syy += (y[i] * y[i]) / dy[i];
-    }
-    // Never negative in exact arithmetic; below zero is a rounding of zero.
-    const long double delta = S * Sxx - Sx * Sx;
-    const long double ySpread = S * Syy - Sy * Sy;
-    if (allEqual(x, n) || delta <= 0) {
+    if (allEqual(x, n)) {
         return FIT_SAME_X;
     }
-    if (allEqual(y, n) || ySpread <= 0) {
+    if (allEqual(y, n)) {
         return FIT_SAME_Y;
     }
 
-    a = (Sxx * Sy - Sx * Sxy) / delta;
-    b = (S * Sxy - Sx * Sy) / delta;
-    r = (S * Sxy - Sx * Sy) / (rootOf(delta) * rootOf(ySpread));
-    sigmaA = rootOf(Sxx / delta);
-    sigmaB = rootOf(S / delta);
-
-    long double chiSquare = 0;
+    long double weight[MAX_FIT_POINTS + 1];
     for (int i = 1; i <= n; ++i) {
-        chiSquare += squareOf((y[i] - a) - b * x[i]) / dy[i];
+        weight[i] = 1 / dy[i];
     }
-    reducedChiSquare = chiSquare / (n - 2);
+    const CentredSums sums = centredSums(n, x, y, weight);
+    setLine(sums);
+    // The uncertainties follow from the error bars alone, not from the scatter.
+    setUncertainties(sums, 1);
+    reducedChiSquare = residualSquares(sums, b, n, x, y, weight) / (n - 2);
     return FIT_OK;
 }

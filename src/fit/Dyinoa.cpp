@@ -14,18 +14,19 @@ int DyiFitNoA::Fit() {
     if (anyZero(dy, n)) {
         return FIT_ZERO_ERROR_BAR;
     }
+    // A line through the origin has no mean to remove: its sums are raw.
+    if (allZero(x, n)) {
+        return FIT_SAME_X;
+    }
+    if (allZero(y, n)) {
+        return FIT_SAME_Y;
+    }
 
     long double Sxy = 0, Sxx = 0, Syy = 0;
     for (int i = 1; i <= n; ++i) {
         Sxy += (x[i] * y[i]) / dy[i];
         Sxx += (x[i] * x[i]) / dy[i];
         Syy += (y[i] * y[i]) / dy[i];
-    }
-    if (Sxx == 0) {
-        return FIT_SAME_X;
-    }
-    if (Syy == 0) {
-        return FIT_SAME_Y;
     }
 
     b = Sxy / Sxx;

@@ -47,6 +47,17 @@ inline bool allEqual(const long double v[], int n) {
     return true;
 }
 
+// True when v[1..n] are all zero: the lines through the origin have nothing
+// to fit then. Like allEqual, told by the data, not by a sum that underflowed.
+inline bool allZero(const long double v[], int n) {
+    for (int i = 1; i <= n; ++i) {
+        if (v[i] != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Replaces v[1..n] by their squares.
 inline void squareEach(long double v[], int n) {
     for (int i = 1; i <= n; ++i) {

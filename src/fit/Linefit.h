@@ -16,6 +16,8 @@ enum FitStatus {
     FIT_NOT_FINITE = 8,
 };
 
+struct CentredSums;
+
 // The most points a fit takes: the largest number of data rows the table
 // offers. Point arrays are 1-based and hold MAX_FIT_POINTS + 1 elements.
 constexpr int MAX_FIT_POINTS = 200;
@@ -41,6 +43,12 @@ public:
 protected:
     // Fit objects are owned by value and never deleted through this base.
     ~LineFit() = default;
+
+    // a, b and r of the line through the weighted means, from the sums about
+    // them, and the uncertainties of a and b for points whose variance is
+    // unitVariance divided by their weight.
+    void setLine(const CentredSums& sums);
+    void setUncertainties(const CentredSums& sums, long double unitVariance);
 
     long double a = 0;
     long double b = 0;

@@ -1,8 +1,12 @@
 #include "fitctl/FitMessages.h"
 
+#include "common/FormatGeneral.h"
+
+#include <string>
+
 namespace {
 
-UserMessage stop(const char* text, const char* caption) {
+UserMessage stop(const std::string& text, const std::string& caption) {
     return {text, caption, MessageIcon::Stop, MessageButtons::Ok};
 }
 
@@ -85,10 +89,10 @@ std::optional<UserMessage> fitStatusMessage(FitStatus status) {
         return stop("Non-Invertable matrix. No solution.", "Error");
     case FIT_ZERO_VARIANCE:
         return UserMessage{"You have Zero Error Bars.", "This is Odd!", MessageIcon::Information,
-                          MessageButtons::Ok};
+                           MessageButtons::Ok};
     case FIT_TOO_FEW_POINTS:
         return UserMessage{"Not enough data for polynomial fit of this order.", "Opps!",
-                          MessageIcon::Information, MessageButtons::Ok};
+                           MessageIcon::Information, MessageButtons::Ok};
     case FIT_SAME_X:
         return stop("Cannot fit: all X values are the same.", "Error");
     case FIT_SAME_Y:
@@ -102,4 +106,13 @@ std::optional<UserMessage> fitStatusMessage(FitStatus status) {
         break;
     }
     return std::nullopt;
+}
+
+std::optional<UserMessage> fitStatusMessage(const FitOutcome& outcome) {
+    if (outcome.status != FIT_DIVERGED)
+        return fitStatusMessage(outcome.status);
+    // No blank after "After": the wording users know.
+    return stop("Series may be diverging! After" + std::to_string(outcome.iterations) +
+                    " iterations, Slope = " + FormatGeneral(outcome.lastSlope, 15),
+                "Divergent Series");
 }

@@ -3,6 +3,7 @@
 #include "common/FitConfig.h"
 #include "common/UserMessage.h"
 #include "fit/Linefit.h"
+#include "fitctl/FitOutcome.h"
 
 #include <optional>
 
@@ -30,6 +31,9 @@ UserMessage tooFewPointsRefusal(bool selectionInUse);
 // The fit-type refusal for X and Y error bars (through the origin or polynomial).
 UserMessage unsupportedWithXYErrorsRefusal(FitType type);
 
-// The message for a fit that did not succeed; nullopt for success and for a
-// divergence, which the fit has already told its host about.
+// The message for a fit that did not succeed; nullopt for success, and for a
+// divergence, whose message needs the outcome's iterations and slope.
 std::optional<UserMessage> fitStatusMessage(FitStatus status);
+// The message for a fit outcome that did not succeed, the divergence included;
+// nullopt for success.
+std::optional<UserMessage> fitStatusMessage(const FitOutcome& outcome);

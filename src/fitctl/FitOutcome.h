@@ -26,6 +26,10 @@ struct FitOutcome {
     long double reducedChiSquare = 0; // 0 with estimated dY
     long double xMin = 0;             // X range of the fitted points
     long double xMax = 0;
+    // X and Y error bars: the iterations run and the slope of the last one,
+    // which the divergence message names.
+    int iterations = 0;
+    long double lastSlope = 0;
 
     bool succeeded() const { return status == FIT_OK; }
 };

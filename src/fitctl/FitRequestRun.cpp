@@ -44,8 +44,8 @@ FitRequestResult runFitRequest(const Document& document, bool fitting) {
     }
     const FitPoints& points = std::get<FitPoints>(collected);
     result.pointCount = points.n;
-    result.outcome = performFit(document.fitType, document.errorMethod, points, nullptr);
+    result.outcome = performFit(document.fitType, document.errorMethod, points);
     if (!result.outcome.succeeded())
-        result.failure = fitStatusMessage(result.outcome.status);
+        result.failure = fitStatusMessage(result.outcome);
     return result;
 }

@@ -46,9 +46,7 @@ FitObject makeLineFit(FitType type, ErrorMethod method, const FitPoints& p) {
 }
 
 FitObject makeFitObject(FitType type, ErrorMethod method, const FitPoints& points) {
-    const bool supported =
-        method != ErrorMethod::DXIDYI || (type != FitType::LINEAR_NO_A && !isPolynomial(type));
-    if (!supported)
+    if (method == ErrorMethod::DXIDYI && !fitsWithXYErrors(type))
         throw std::invalid_argument("no fit with X and Y error bars for this fitting function");
     if (isPolynomial(type))
         return makePolynomialFit(type, method, points);
@@ -115,10 +113,8 @@ FitParameter factorFromIntercept(FitType type, long double intercept, long doubl
     return {'a', a, a * sigma};
 }
 
-FitOutcome performFit(FitType type, ErrorMethod method, const FitPoints& points, FitHost* host) {
+FitOutcome performFit(FitType type, ErrorMethod method, const FitPoints& points) {
     FitObject fit = makeFitObject(type, method, points);
-    if (auto* xy = std::get_if<DxiDyiFit>(&fit); xy && host)
-        xy->setHost(host);
     FitOutcome outcome;
     outcome.fitType = type;
     outcome.errorMethod = method;
@@ -129,6 +125,10 @@ FitOutcome performFit(FitType type, ErrorMethod method, const FitPoints& points,
                 readResults(f, outcome);
         },
         fit);
+    if (const auto* xy = std::get_if<DxiDyiFit>(&fit)) {
+        outcome.iterations = xy->GetIterations();
+        outcome.lastSlope = xy->GetLastSlope();
+    }
     if (outcome.succeeded() && !allResultsFinite(outcome)) {
         outcome.status = FIT_NOT_FINITE;
         outcome.parameters.clear();

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <string>
 #include <vector>
 
 // The fits take 1-based point arrays and never read element 0. It holds NaN
@@ -34,4 +36,16 @@ void expectResults(const Fit& fit, const LineResults& expected, double tolerance
 
 template <class Fit> void expectAllZero(const Fit& fit) {
     expectResults(fit, {}, 0);
+}
+
+// value within `tolerance` of expected, relative to it; an expected 0 must
+// be met exactly.
+inline void expectRelative(long double value, long double expected, double tolerance,
+                           const std::string& what) {
+    if (expected == 0) {
+        EXPECT_EQ(value, 0) << what;
+        return;
+    }
+    EXPECT_LE(std::fabs(static_cast<double>((value - expected) / expected)), tolerance)
+        << what << ": " << static_cast<double>(value) << " vs " << static_cast<double>(expected);
 }

@@ -12,14 +12,17 @@
 #include <vector>
 
 // The certified results of the NIST reference datasets. The program prints 6
-// significant digits; the fits are held to 9.
+// significant digits; the straight lines are held to 12, the polynomials,
+// whose sets are harder by design, to 9.
 
 namespace {
 
-constexpr double REQUIRED_DIGITS = 9;
+constexpr double LINE_DIGITS = 12;
+constexpr double POLYNOMIAL_DIGITS = 9;
 
-void expectCertified(long double value, long double certified, const std::string& what) {
-    EXPECT_GE(correctDigits(value, certified), REQUIRED_DIGITS)
+void expectCertified(long double value, long double certified, const std::string& what,
+                     double required = POLYNOMIAL_DIGITS) {
+    EXPECT_GE(correctDigits(value, certified), required)
         << what << ": " << static_cast<double>(value) << " vs " << static_cast<double>(certified);
 }
 
@@ -27,10 +30,10 @@ TEST(NistReference, NorrisLine) {
     const NistDataset data = loadNistDataset("Norris");
     StdFit fit(data.pointCount(), data.x.data(), data.y.data());
     ASSERT_EQ(fit.Fit(), FIT_OK);
-    expectCertified(fit.GetA(), data.estimate[0], "a");
-    expectCertified(fit.GetB(), data.estimate[1], "b");
-    expectCertified(fit.GetSigmaA(), data.deviation[0], "sigmaA");
-    expectCertified(fit.GetSigmaB(), data.deviation[1], "sigmaB");
+    expectCertified(fit.GetA(), data.estimate[0], "a", LINE_DIGITS);
+    expectCertified(fit.GetB(), data.estimate[1], "b", LINE_DIGITS);
+    expectCertified(fit.GetSigmaA(), data.deviation[0], "sigmaA", LINE_DIGITS);
+    expectCertified(fit.GetSigmaB(), data.deviation[1], "sigmaB", LINE_DIGITS);
 }
 
 TEST(NistReference, LinesThroughTheOrigin) {
@@ -38,8 +41,9 @@ TEST(NistReference, LinesThroughTheOrigin) {
         const NistDataset data = loadNistDataset(name);
         StdFitNoA fit(data.pointCount(), data.x.data(), data.y.data());
         ASSERT_EQ(fit.Fit(), FIT_OK) << name;
-        expectCertified(fit.GetB(), data.estimate[1], std::string(name) + " b");
-        expectCertified(fit.GetSigmaB(), data.deviation[1], std::string(name) + " sigmaB");
+        expectCertified(fit.GetB(), data.estimate[1], std::string(name) + " b", LINE_DIGITS);
+        expectCertified(fit.GetSigmaB(), data.deviation[1], std::string(name) + " sigmaB",
+                        LINE_DIGITS);
     }
 }
 

@@ -6,7 +6,7 @@ namespace {
 
 TEST(FitMessages, FitStatusMessages) {
     EXPECT_FALSE(fitStatusMessage(FIT_OK));
-    EXPECT_FALSE(fitStatusMessage(FIT_DIVERGED)); // the fit has told its host already
+    EXPECT_FALSE(fitStatusMessage(FIT_DIVERGED)); // its text needs the outcome
     EXPECT_EQ(fitStatusMessage(FIT_SINGULAR_MATRIX)->text, "Non-Invertable matrix. No solution.");
     const UserMessage odd = *fitStatusMessage(FIT_ZERO_VARIANCE);
     EXPECT_EQ(odd.text, "You have Zero Error Bars.");
@@ -17,6 +17,24 @@ TEST(FitMessages, FitStatusMessages) {
     EXPECT_EQ(sameX.caption, "Error");
     EXPECT_EQ(sameX.icon, MessageIcon::Stop);
     EXPECT_EQ(fitStatusMessage(FIT_SAME_Y)->text, "Cannot fit: all Y values are the same.");
+}
+
+TEST(FitMessages, ADivergenceNamesItsIterationsAndLastSlope) {
+    FitOutcome outcome;
+    outcome.status = FIT_DIVERGED;
+    outcome.iterations = 501;
+    outcome.lastSlope = 0.298072916666666666L;
+    const UserMessage message = *fitStatusMessage(outcome);
+    EXPECT_EQ(message.text,
+              "Series may be diverging! After501 iterations, Slope = 0.298072916666667");
+    EXPECT_EQ(message.caption, "Divergent Series");
+    EXPECT_EQ(message.icon, MessageIcon::Stop);
+    EXPECT_EQ(message.buttons, MessageButtons::Ok);
+
+    outcome.status = FIT_SAME_X; // any other status keeps its own message
+    EXPECT_EQ(fitStatusMessage(outcome), fitStatusMessage(FIT_SAME_X));
+    outcome.status = FIT_OK;
+    EXPECT_FALSE(fitStatusMessage(outcome));
 }
 
 TEST(FitMessages, AddColumnQuestionCountsTheColumnsTheMethodNeeds) {

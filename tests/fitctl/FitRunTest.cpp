@@ -109,7 +109,7 @@ TEST(FitRun, ResultsThatOverflowAreNoFit) {
         p.y[i] = i * 1e200L; // fits, but the uncertainties overflow a double
         p.dy[i] = 1;
     }
-    const FitOutcome outcome = performFit(FitType::LINEAR, ErrorMethod::DYI, p, nullptr);
+    const FitOutcome outcome = performFit(FitType::LINEAR, ErrorMethod::DYI, p);
     EXPECT_EQ(outcome.status, FIT_NOT_FINITE);
     EXPECT_FALSE(outcome.succeeded());
     EXPECT_TRUE(outcome.parameters.empty());
@@ -122,9 +122,9 @@ TEST(FitRun, ResultsThatOverflowAreNoFit) {
 TEST(FitRun, UnsupportedPairsAreACallersError) {
     FitPoints p;
     p.n = 3;
-    EXPECT_THROW(performFit(FitType::LINEAR_NO_A, ErrorMethod::DXIDYI, p, nullptr),
+    EXPECT_THROW(performFit(FitType::LINEAR_NO_A, ErrorMethod::DXIDYI, p),
                  std::invalid_argument);
-    EXPECT_THROW(performFit(FitType::FIFTHPOLY, ErrorMethod::DXIDYI, p, nullptr),
+    EXPECT_THROW(performFit(FitType::FIFTHPOLY, ErrorMethod::DXIDYI, p),
                  std::invalid_argument);
 }
 
