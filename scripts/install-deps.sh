@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages Kelvane needs to build, run and test.
 # Only missing packages are installed; the package lists are refreshed first
 # when anything is missing, so a fresh machine works and a ready one is quick.
-# libqt6svg6 brings the plugins that draw the program's SVG icons.
+# libqt6svg6 brings the plugins that draw the program's SVG icons. groff
+# renders the two guides to PDF; libgs10-common holds the fonts it embeds.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   fonts-liberation fontconfig
+  groff libgs10-common
 )
 
 missing=()
