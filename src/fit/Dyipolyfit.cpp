@@ -34,10 +34,7 @@ int DyiPolyFit::Fit() {
         coefficients[k][2] = rootOf(solution.variance(k - 1));
     }
 
-    sum = 0;
-    for (int i = 1; i <= n; ++i) {
-        sum += squareOf(residual(i) / dy[i]);
-    }
+    sum = solution.residualSquares();
     reducedChiSquare = sum / (n - parameterCount);
     return FIT_OK;
 }

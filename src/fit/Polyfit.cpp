@@ -3,8 +3,6 @@
 #include "fit/FitMath.h"
 #include "fit/PolyLeastSquares.h"
 
-#include <cmath>
-
 namespace {
 
 bool isCoefficientRow(int k) {
@@ -41,12 +39,4 @@ void PolyFit::storeCoefficients(const PolyLeastSquares& solution, int m) {
     for (int k = 1; k <= m; ++k) {
         coefficients[k][1] = solution.coefficient(k - 1);
     }
-}
-
-long double PolyFit::residual(int i) const {
-    const double xi = static_cast<double>(x[i]);
-    return ((((y[i] - coefficients[1][1]) - coefficients[2][1] * x[i]) -
-             coefficients[3][1] * std::pow(xi, 2)) -
-            coefficients[4][1] * std::pow(xi, 3)) -
-           coefficients[5][1] * std::pow(xi, 4) - coefficients[6][1] * std::pow(xi, 5);
 }

@@ -28,8 +28,6 @@ protected:
 
     // Stores the solved coefficients in rows 1..m of column 1.
     void storeCoefficients(const PolyLeastSquares& solution, int m);
-    // y[i] less the polynomial of the stored coefficients at x[i].
-    long double residual(int i) const;
 
     // Row k = 1..6 belongs to the coefficient of x^(k-1): column 1 holds its
     // value, column 2 its uncertainty. Row 0 and column 0 are not used.

@@ -16,10 +16,7 @@ int StdPolyFit::Fit() {
     const PolyLeastSquares solution(n, parameterCount, x, y, unitWeight);
     storeCoefficients(solution, parameterCount);
 
-    sum = 0;
-    for (int i = 1; i <= n; ++i) {
-        sum += squareOf(residual(i));
-    }
+    sum = solution.residualSquares();
     const long double variance = sum / (n - parameterCount);
     if (variance == 0) {
         return FIT_ZERO_VARIANCE;
