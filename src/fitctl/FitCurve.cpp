@@ -14,13 +14,13 @@ long double powD(long double base, long double exponent) {
     return std::pow(static_cast<double>(base), static_cast<double>(exponent));
 }
 
+// Whole powers in extended precision (Horner's rule): over data far from zero, such as
+// years, the terms are huge and cancel, and double powers would move the drawn curve
+// off its own fit by pixels.
 long double polynomial(const std::vector<FitParameter>& coefficients, long double x) {
-    // At x = 0 only the constant counts: 0^0 is 1 and every other power 0.
-    if (x == 0)
-        return coefficients.front().value;
     long double sum = 0;
-    for (std::size_t k = 0; k < coefficients.size(); ++k)
-        sum += coefficients[k].value * powD(x, static_cast<long double>(k));
+    for (auto k = coefficients.rbegin(); k != coefficients.rend(); ++k)
+        sum = sum * x + k->value;
     return sum;
 }
 

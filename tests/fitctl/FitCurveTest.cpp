@@ -86,4 +86,22 @@ TEST(FitCurve, OnlyPolynomialsWidenTheLeftAxis) {
     EXPECT_EQ(leftRangeForCurve(line, fitCurve(line, {-10, 10}), {0, 5}, false), (AxisRange{0, 5}));
 }
 
+// Over the years the monomial terms of (x - 2020)^5 reach 1e17 and cancel to at most
+// 3125; the drawn curve must still follow the polynomial, not the rounding of its terms.
+TEST(FitCurve, APolynomialFarFromZeroIsDrawnWhereItLies) {
+    const long double a = 2020;
+    const FitOutcome quintic = outcome(FitType::FIFTHPOLY,
+                                       {{'a', -a * a * a * a * a, 0},
+                                        {'b', 5 * a * a * a * a, 0},
+                                        {'c', -10 * a * a * a, 0},
+                                        {'d', 10 * a * a, 0},
+                                        {'e', -5 * a, 0},
+                                        {'f', 1, 0}},
+                                       2015, 2025);
+    const FitCurve c = fitCurve(quintic, {2015, 2025});
+    ASSERT_EQ(c.withinRange.size(), 1001u);
+    for (const CurvePoint& p : c.withinRange)
+        EXPECT_NEAR(p.y, std::pow(p.x - 2020, 5), 0.05) << p.x;
+}
+
 } // namespace
