@@ -41,7 +41,7 @@ const CLI::Validator ROW_RANGE(
         return "expected A:B with 1 <= A <= B <= " +
                std::to_string(DataTable::ROW_COUNT_CHOICES.back()) + ", not " + text;
     },
-    "A:B");
+    ""); // the option's type name already says A:B
 
 // Everything the command line holds before it becomes a request.
 struct Arguments {

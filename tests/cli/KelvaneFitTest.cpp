@@ -208,6 +208,7 @@ TEST(KelvaneFit, HelpAndVersionExitWithZero) {
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--model", "--errors", "--rows", "--json", "--dx", "--dy"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    EXPECT_NE(help.out.find("--rows A:B "), std::string::npos) << "the form once, not twice";
     const ProgramRun version = runKelvaneFit("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("kelvane-fit ", 0), 0u) << version.out;
