@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 // The shown interval of one chart axis.
 struct AxisRange {
     double min = -1;
@@ -16,4 +18,23 @@ inline bool operator==(const AxisRange& a, const AxisRange& b) {
 // maximum, else the maximum first.
 inline bool setMinimumFirst(const AxisRange& current, const AxisRange& target) {
     return target.min < current.max;
+}
+
+// An axis cannot be drawn with no width: a range of one value opens to one
+// unit either side; on a logarithmic axis the lower end must stay positive, so
+// it drops a decade instead. Where one unit is lost in the precision of the
+// values (1e8 and more in single precision) the range opens by a tenth of the
+// value.
+template <class Real> void openSingleValue(Real& min, Real& max, bool logarithmic) {
+    if (max != min)
+        return;
+    const Real value = min;
+    min = value - 1;
+    max = value + 1;
+    if (min == max) {
+        min = value - std::fabs(value) / 10;
+        max = value + std::fabs(value) / 10;
+    }
+    if (logarithmic && min <= 0)
+        min = value / 10;
 }

@@ -38,24 +38,6 @@ std::optional<Extremes> extremesOf(const std::vector<long double>& values, bool 
     return e;
 }
 
-// A range of one value is opened to one unit either side; on a logarithmic
-// axis the lower end must stay positive, so it drops a decade instead. Where
-// one unit is lost in single precision (values of 1e8 and more) the range
-// opens by a tenth of the value, so that the axis never has zero width.
-void openSingleValue(Extremes& e, bool logarithmic) {
-    if (e.max != e.min)
-        return;
-    const float value = e.min;
-    e.min = value - 1;
-    e.max = value + 1;
-    if (e.min == e.max) {
-        e.min = value - std::fabs(value) / 10;
-        e.max = value + std::fabs(value) / 10;
-    }
-    if (logarithmic && e.min <= 0)
-        e.min = value / 10;
-}
-
 // The margin that keeps the markers at the ends inside the plot, in axis
 // units (decades on a logarithmic axis).
 double marginOf(const Extremes& e, const AxisInput& axis) {
@@ -124,7 +106,7 @@ std::optional<AxisUpdate> axisUpdateOf(const DataTable& table, const AxisInput& 
     std::optional<Extremes> e = extremesOf(values, axis.logarithmic);
     if (!e)
         return std::nullopt;
-    openSingleValue(*e, axis.logarithmic);
+    openSingleValue(e->min, e->max, axis.logarithmic);
 
     AxisUpdate update;
     if (!axis.formatFixed)
@@ -186,15 +168,14 @@ PlotUpdate computePlotUpdate(const Document& document, const PlotView& view) {
     Collected c = collectPoints(document);
     if (c.update.points.size() < 2)
         return {};
-    const GraphType graph = document.graphType;
-    const AxisInput x{document.xAxis.automatic,     document.xFormatFixed,
-                      graph == GraphType::LogLog,   double(view.chartWidth),
-                      double(DATA_POINT_HALF_SIZE), document.roles.x,
+    const bool xLog = isLogarithmic(document.graphType, PlotAxis::X);
+    const bool yLog = isLogarithmic(document.graphType, PlotAxis::Y);
+    const AxisInput x{document.xAxis.automatic, document.xFormatFixed,        xLog,
+                      double(view.chartWidth),  double(DATA_POINT_HALF_SIZE), document.roles.x,
                       xErrorColumn(document)};
     c.update.x = axisUpdateOf(document.table, x, c.x);
-    const AxisInput y{document.yAxis.automatic,     document.yFormatFixed,
-                      graph != GraphType::Linear,   double(view.chartHeight),
-                      double(DATA_POINT_HALF_SIZE), document.roles.y,
+    const AxisInput y{document.yAxis.automatic, document.yFormatFixed,        yLog,
+                      double(view.chartHeight), double(DATA_POINT_HALF_SIZE), document.roles.y,
                       yErrorColumn(document)};
     c.update.y = axisUpdateOf(document.table, y, c.y);
     return std::move(c.update);

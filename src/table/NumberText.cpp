@@ -73,3 +73,7 @@ long double parseNumber(const std::string& text, char decimalSeparator) {
 int decimalPointCount(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '.'));
 }
+
+bool isPositiveNumber(const std::string& text, char decimalSeparator) {
+    return parseNumber(text, decimalSeparator) > 0;
+}

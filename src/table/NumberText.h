@@ -13,3 +13,8 @@ long double parseNumber(const std::string& text, char decimalSeparator = '.');
 // The number of '.' characters in the text. The decimal-point checks count the
 // point itself, whatever the locale's separator.
 int decimalPointCount(const std::string& text);
+
+// A value a logarithmic axis can show: a number above 0. The graph-type
+// commands check the table with it and the cell entry checks a typed value.
+// A text that is no number throws the conversion error of parseNumber.
+bool isPositiveNumber(const std::string& text, char decimalSeparator = '.');
