@@ -272,6 +272,8 @@ void TMainForm::runCascade(const Cascade& cascade) {
         ClearFit();
     if (cascade.rebuildPlot)
         RebuildPlot();
+    if (cascade.refreshFit)
+        RefreshFit();
 }
 
 bool TMainForm::isFitShown() const {

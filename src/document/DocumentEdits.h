@@ -8,13 +8,16 @@
 // changes the document completely and says what the shell runs afterwards;
 // none calls out of the core.
 
-// What follows a change, in this order: ClearFit, then RebuildPlot.
+// What follows a change, in this order: ClearFit, then RebuildPlot, then
+// RefreshFit. Changes of the data end a shown fit; changes of only the graph's
+// ranges recompute it over the new ranges.
 struct Cascade {
     bool clearFit = false;
     bool rebuildPlot = false;
+    bool refreshFit = false;
 
     bool operator==(const Cascade& o) const {
-        return clearFit == o.clearFit && rebuildPlot == o.rebuildPlot;
+        return clearFit == o.clearFit && rebuildPlot == o.rebuildPlot && refreshFit == o.refreshFit;
     }
 };
 

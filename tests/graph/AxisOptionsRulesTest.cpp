@@ -1,0 +1,225 @@
+#include "graph/AxisOptionsRules.h"
+
+#include "common/KelvaneError.h"
+#include "graph/PlotRanges.h"
+
+#include "../support/TableFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const Cascade NOTHING{};
+const Cascade REBUILD_AND_REFRESH{false, true, true};
+
+TEST(AxisOptionsRules, ManualPendingLocksTheOtherGroupUntilAppliedOrAutomatic) {
+    Document d;
+    AxisOptionsState s;
+    EXPECT_EQ(scaleState(d, s, PlotAxis::X), ScaleState::Automatic);
+
+    chooseManual(d, s, PlotAxis::X);
+    EXPECT_FALSE(d.xAxis.automatic);
+    EXPECT_EQ(scaleState(d, s, PlotAxis::X), ScaleState::ManualPending);
+    EXPECT_TRUE(isScaleGroupLocked(s, PlotAxis::Y));
+    EXPECT_FALSE(isScaleGroupLocked(s, PlotAxis::X));
+
+    d.xAxis.manualMinimum = "1";
+    d.xAxis.manualMaximum = "2";
+    const LimitsOutcome applied = applyManualLimits(d, s, PlotAxis::X);
+    EXPECT_EQ(scaleState(d, s, PlotAxis::X), ScaleState::ManualApplied);
+    EXPECT_FALSE(isScaleGroupLocked(s, PlotAxis::Y));
+    EXPECT_EQ(applied.cascade, (Cascade{false, false, true})) << "refreshed, not rebuilt";
+
+    chooseManual(d, s, PlotAxis::X); // checked already: its rule does not run
+    EXPECT_EQ(scaleState(d, s, PlotAxis::X), ScaleState::ManualApplied);
+
+    chooseManual(d, s, PlotAxis::Y);
+    EXPECT_EQ(chooseAutomatic(d, s, PlotAxis::Y), REBUILD_AND_REFRESH);
+    EXPECT_FALSE(isScaleGroupLocked(s, PlotAxis::X));
+    EXPECT_EQ(chooseAutomatic(d, s, PlotAxis::X), REBUILD_AND_REFRESH);
+    EXPECT_EQ(d.xAxis.manualMinimum, "");
+    EXPECT_EQ(d.xAxis.manualMaximum, "");
+    EXPECT_EQ(scaleState(d, s, PlotAxis::X), ScaleState::Automatic);
+    EXPECT_EQ(chooseAutomatic(d, s, PlotAxis::X), NOTHING);
+}
+
+struct ApplyCase {
+    PlotAxis axis;
+    GraphType graph;
+    std::string min, max;
+    std::string refusal; // empty when applied
+    AxisRange range;
+};
+
+TEST(AxisOptionsRules, ApplyChecksTheLimits) {
+    const PlotAxis X = PlotAxis::X;
+    const PlotAxis Y = PlotAxis::Y;
+    const GraphType LINEAR = GraphType::Linear;
+    const std::vector<ApplyCase> cases = {
+        {X, LINEAR, "1", "3", "", {1, 3}},
+        {X, LINEAR, "-2", "-1E1", "Xmax must by greater than Xmin", {}},
+        {X, LINEAR, "-2", "3", "", {-2, 3}}, // a minus sign with digits is a value
+        {X, LINEAR, "", "", "Please enter a value for Xmax.", {}},
+        {X, LINEAR, "1", "-", "Please enter a value for Xmax.", {}},
+        {X, LINEAR, "-", "5", "Please enter a value for Xmin.", {}},
+        {X, LINEAR, "6", "5", "Xmax must by greater than Xmin", {}},
+        // Equal limits are accepted and opened the way the automatic range opens them.
+        {X, LINEAR, "5", "5", "", {4, 6}},
+        {Y, LINEAR, "", "1", "Please enter a value for Ymin.", {}},
+        {Y, LINEAR, "3", "1", "Ymax must by greater than Ymin", {}},
+        {Y, GraphType::SemiLog, "0", "10", "Values must be > 0 on a logarithmic axis.", {}},
+        {Y, GraphType::SemiLog, "0.5", "0.5", "", {0.05, 1.5}},
+        {X, GraphType::SemiLog, "-1", "10", "", {-1, 10}}, // X stays linear
+        {X, GraphType::LogLog, "-1", "10", "Values must be > 0 on a logarithmic axis.", {}},
+    };
+    for (const ApplyCase& c : cases) {
+        Document d;
+        d.graphType = c.graph;
+        AxisOptionsState s;
+        chooseManual(d, s, c.axis);
+        axisSettings(d, c.axis).manualMinimum = c.min;
+        axisSettings(d, c.axis).manualMaximum = c.max;
+        const std::string what = c.min + " < " + c.max;
+        const LimitsOutcome o = applyManualLimits(d, s, c.axis);
+        if (c.refusal.empty()) {
+            ASSERT_TRUE(o.range) << what;
+            EXPECT_DOUBLE_EQ(o.range->min, c.range.min) << what;
+            EXPECT_DOUBLE_EQ(o.range->max, c.range.max) << what;
+            EXPECT_FALSE(s.pending) << what;
+        } else {
+            ASSERT_TRUE(o.refusal) << what;
+            EXPECT_EQ(o.refusal->text, c.refusal) << what;
+            EXPECT_EQ(o.refusal->caption, "Error");
+            EXPECT_EQ(o.refusal->icon, MessageIcon::Warning);
+            EXPECT_FALSE(o.range) << what;
+            EXPECT_EQ(o.cascade, NOTHING) << what;
+            EXPECT_EQ(s.pending, c.axis) << what << ": the other group stays locked";
+        }
+    }
+}
+
+TEST(AxisOptionsRules, ApplyStopsAtALimitThatIsNoNumberAndDoesNothingWhenAutomatic) {
+    Document d;
+    AxisOptionsState s;
+    EXPECT_EQ(applyManualLimits(d, s, PlotAxis::X).cascade, NOTHING);
+    EXPECT_FALSE(manualRange(d, PlotAxis::X));
+
+    chooseManual(d, s, PlotAxis::X);
+    d.xAxis.manualMinimum = "1e";
+    d.xAxis.manualMaximum = "2-";
+    EXPECT_THROW(applyManualLimits(d, s, PlotAxis::X), KelvaneError);
+    EXPECT_EQ(s.pending, PlotAxis::X);
+    EXPECT_FALSE(manualRange(d, PlotAxis::X)) << "no message outside Apply";
+    d.xAxis.manualMaximum = "3";
+    ASSERT_TRUE(manualRange(d, PlotAxis::X));
+    EXPECT_EQ(manualRange(d, PlotAxis::X)->max, 3);
+    d.graphType = GraphType::LogLog;
+    d.xAxis.manualMinimum = "0";
+    EXPECT_FALSE(manualRange(d, PlotAxis::X)) << "a logarithmic axis cannot show 0";
+}
+
+struct FormatCase {
+    const char* what;
+    std::string format;
+    int decimals;
+    bool scientific;
+    void (*change)(Document&);
+    std::string expected;
+};
+
+TEST(AxisOptionsRules, ScientificNotationAndDecimalsMakeTheLabelFormat) {
+    const auto on = [](Document& d) { switchScientific(d, PlotAxis::X, true); };
+    const auto off = [](Document& d) { switchScientific(d, PlotAxis::X, false); };
+    const std::vector<FormatCase> cases = {
+        {"box on", "0.000", 3, false, on, "0.000E+00"},
+        {"box off", "0.000E+00", 3, true, off, "0.000"},
+        {"a loaded scientific format gets a second exponent", "0.000E+00", 3, false, on,
+         "0.000E+00E+00"},
+        {"box off leaves other formats", "0.00E+00E+00", 2, true, off, "0.00E+00E+00"},
+        {"box off leaves the start-up format", "#,##0.00", 2, true, off, "#,##0.00"},
+        {"no decimals chosen", "0.00", -1, false, on, "0.00E+00"},
+        {"0 decimals", "0.00", 2, false, [](Document& d) { chooseDecimals(d, PlotAxis::X, 0); },
+         "0"},
+        {"8 decimals, scientific", "0.00E+00", 2, true,
+         [](Document& d) { chooseDecimals(d, PlotAxis::X, 8); }, "0.00000000E+00"},
+        {"0 decimals with scientific, then the box off", "0.00E+00", 2, true,
+         [](Document& d) {
+             chooseDecimals(d, PlotAxis::X, 0);
+             EXPECT_EQ(d.xAxis.labelFormat, "0E+00");
+             switchScientific(d, PlotAxis::X, false);
+         },
+         "0"},
+    };
+    for (const FormatCase& c : cases) {
+        Document d;
+        d.xAxis.labelFormat = c.format;
+        d.xAxis.decimals = c.decimals;
+        d.xAxis.scientific = c.scientific;
+        c.change(d);
+        EXPECT_EQ(d.xAxis.labelFormat, c.expected) << c.what;
+        EXPECT_TRUE(d.xFormatFixed) << c.what;
+        EXPECT_FALSE(d.yFormatFixed) << c.what;
+        EXPECT_EQ(d.yAxis, AxisSettings()) << c.what;
+    }
+}
+
+// A chosen format is kept by the re-plot until Reset gives the choice back.
+TEST(AxisOptionsRules, ResetReturnsEverythingToTheAutomaticChoice) {
+    Document d = documentWith({{"0.0005", "1"}, {"2", "3"}});
+    chooseDecimals(d, PlotAxis::X, 1);
+    EXPECT_FALSE(computePlotUpdate(d, {725, 400}).x->format);
+
+    AxisOptionsState s;
+    switchScientific(d, PlotAxis::Y, true);
+    d.yAxis.minorGrid = false;
+    EXPECT_EQ(resetAxisOptions(d, s), (Cascade{false, true, false}));
+    AxisSettings reset;
+    reset.labelFormat = "0.00";
+    EXPECT_EQ(d.xAxis, reset);
+    EXPECT_EQ(d.yAxis, reset);
+    EXPECT_FALSE(d.xFormatFixed);
+    EXPECT_FALSE(d.yFormatFixed);
+    EXPECT_EQ(computePlotUpdate(d, {725, 400}).x->format->pattern, "0.0000");
+
+    // A manual axis is made automatic again; the fit follows its new range.
+    chooseManual(d, s, PlotAxis::Y);
+    d.yAxis.manualMinimum = "1";
+    EXPECT_EQ(resetAxisOptions(d, s), (Cascade{false, true, true}));
+    EXPECT_EQ(d.yAxis, reset);
+    EXPECT_FALSE(s.pending);
+}
+
+TEST(AxisOptionsRules, ClosingAndPanelClicksWhileAnAxisIsPending) {
+    AxisOptionsState free;
+    EXPECT_FALSE(closeButtonRefusal(free));
+    EXPECT_FALSE(closeBoxRefusal(free));
+    EXPECT_FALSE(panelClickRefusal(free, PlotAxis::X));
+
+    const AxisOptionsState xPending{PlotAxis::X};
+    EXPECT_EQ(closeButtonRefusal(xPending)->text,
+              "Please enter values for manually scaled axes\n OR\n Switch back to automatic "
+              "scalling.");
+    EXPECT_EQ(closeBoxRefusal(xPending)->text,
+              "Please enter values for manually scaled axes.\nOR\nSwitch back to automatic "
+              "scaling.");
+    EXPECT_FALSE(panelClickRefusal(xPending, PlotAxis::X)) << "its own group is not locked";
+    EXPECT_EQ(panelClickRefusal(xPending, PlotAxis::Y)->text,
+              "Please enter values for manually scaled X axis.\nOR\nSwitch X-axis back to "
+              "automatic scaling.");
+    EXPECT_EQ(panelClickRefusal(AxisOptionsState{PlotAxis::Y}, PlotAxis::X)->text,
+              "Please enter values for manually scaled Y axis.\nOR\nSwitch Y-axis back to "
+              "automatic scaling.");
+    EXPECT_EQ(closeButtonRefusal(xPending)->caption, "Error");
+}
+
+TEST(AxisOptionsRules, LimitFieldsTakeNumberCharactersOnly) {
+    for (char32_t c : {U'0', U'9', U'\b', U'\t', U'-', U'.', U'E', U'e'})
+        EXPECT_TRUE(isLimitCharacter(c)) << int(c);
+    for (char32_t c : {U'+', U',', U' ', U'a', U'x', U'\u00e9', U'/', U':'})
+        EXPECT_FALSE(isLimitCharacter(c)) << int(c);
+}
+
+} // namespace
