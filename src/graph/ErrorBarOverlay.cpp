@@ -52,34 +52,47 @@ std::optional<ErrorPoint> errorPointOf(const Document& d, int row) {
     }
 }
 
+// One end of a bar, cut at its edge of the plot area. It is capped unless it lies on that
+// edge, whether it was cut there or landed there.
+struct BarEnd {
+    int pixel;
+    bool capped;
+};
+
+BarEnd endAt(int pixel, int edge, bool edgeIsLow) {
+    const int cut = edgeIsLow ? std::max(pixel, edge) : std::min(pixel, edge);
+    return {cut, cut != edge};
+}
+
+// A bar through the point at `across`, with a cap across each capped end; the caps are
+// shortened at the edges across the bar. A vertical bar runs along y and its caps along x.
+void addBar(std::vector<PixelSegment>& out, bool vertical, int across, BarEnd plus, BarEnd minus,
+            int acrossLow, int acrossHigh) {
+    const auto segment = [vertical](int along1, int across1, int along2, int across2) {
+        return vertical ? PixelSegment{across1, along1, across2, along2}
+                        : PixelSegment{along1, across1, along2, across2};
+    };
+    out.push_back(segment(plus.pixel, across, minus.pixel, across));
+    const int capLow = std::max(across - CAP_HALF_LENGTH, acrossLow);
+    const int capHigh = std::min(across + CAP_HALF_LENGTH, acrossHigh);
+    for (const BarEnd& end : {plus, minus})
+        if (end.capped)
+            out.push_back(segment(end.pixel, capLow, end.pixel, capHigh));
+}
+
+// A point outside the plot area gets no bars at all. Y grows downwards in pixels, so the
+// upper end of a vertical bar is cut at the top edge.
 void addPointBars(std::vector<PixelSegment>& out, const ErrorPoint& p, const PixelAxis& x,
                   const PixelAxis& y, const PlotArea& a, bool horizontal) {
     const int px = roundPixel(x.pixelOf(p.x));
     const int py = roundPixel(y.pixelOf(p.y));
     if (px < a.left || px > a.right || py < a.top || py > a.bottom)
         return;
-
-    const int yT = std::max(roundPixel(y.pixelOf(p.y + p.dy)), a.top);
-    const int yB = std::min(roundPixel(y.pixelOf(p.y - p.dy)), a.bottom);
-    out.push_back({px, yT, px, yB});
-    const int capLeft = std::max(px - CAP_HALF_LENGTH, a.left);
-    const int capRight = std::min(px + CAP_HALF_LENGTH, a.right);
-    if (yT != a.top)
-        out.push_back({capLeft, yT, capRight, yT});
-    if (yB != a.bottom)
-        out.push_back({capLeft, yB, capRight, yB});
-    if (!horizontal)
-        return;
-
-    const int xR = std::min(roundPixel(x.pixelOf(p.x + p.dx)), a.right);
-    const int xL = std::max(roundPixel(x.pixelOf(p.x - p.dx)), a.left);
-    out.push_back({xR, py, xL, py});
-    const int capTop = std::max(py - CAP_HALF_LENGTH, a.top);
-    const int capBottom = std::min(py + CAP_HALF_LENGTH, a.bottom);
-    if (xR != a.right)
-        out.push_back({xR, capTop, xR, capBottom});
-    if (xL != a.left)
-        out.push_back({xL, capTop, xL, capBottom});
+    addBar(out, true, px, endAt(roundPixel(y.pixelOf(p.y + p.dy)), a.top, true),
+           endAt(roundPixel(y.pixelOf(p.y - p.dy)), a.bottom, false), a.left, a.right);
+    if (horizontal)
+        addBar(out, false, py, endAt(roundPixel(x.pixelOf(p.x + p.dx)), a.right, false),
+               endAt(roundPixel(x.pixelOf(p.x - p.dx)), a.left, true), a.top, a.bottom);
 }
 
 } // namespace
