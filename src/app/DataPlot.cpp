@@ -44,15 +44,6 @@ void TMainForm::applyAxisUpdate(ChartAxis axis, const AxisUpdate& update, AxisSe
     chart_->setLabelFormat(axis, settings.labelFormat);
 }
 
-// The chart refuses a minimum above its maximum and the reverse, so the two ends go on in
-// the order that never crosses the current range.
 void TMainForm::putAxisRange(ChartAxis axis, const AxisRange& range) {
-    const AxisRange current{chart_->minimum(axis), chart_->maximum(axis)};
-    if (setMinimumFirst(current, range)) {
-        chart_->setMinimum(axis, range.min);
-        chart_->setMaximum(axis, range.max);
-    } else {
-        chart_->setMaximum(axis, range.max);
-        chart_->setMinimum(axis, range.min);
-    }
+    chart_->setRange(axis, range);
 }

@@ -1,10 +1,15 @@
 #include "graph/Chart.h"
 
+#include "graph/AxisRange.h"
 #include "graph/ChartElements.h"
+#include "graph/ErrorBarOverlay.h"
 #include "graph/PlotRanges.h"
 
+#include <QMouseEvent>
 #include <QResizeEvent>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -61,6 +66,8 @@ Chart::Chart(char decimalSeparator, QWidget* parent)
     createSeries();
     footer_ = new FramedFooter(plot_);
     footer_->setVisible(false);
+    afterPaint_ = new AfterPaintLayer(plot_);
+    connectAxisClicks();
 }
 
 QCPAxis* Chart::axis(ChartAxis which) const {
@@ -165,6 +172,20 @@ bool Chart::setMaximum(ChartAxis which, double value) {
     return true;
 }
 
+bool Chart::setRange(ChartAxis which, const AxisRange& range) {
+    if (!std::isfinite(range.min) || !std::isfinite(range.max) || range.min > range.max)
+        return false;
+    const AxisRange current{minimum(which), maximum(which)};
+    if (setMinimumFirst(current, range)) {
+        setMinimum(which, range.min);
+        setMaximum(which, range.max);
+    } else {
+        setMaximum(which, range.max);
+        setMinimum(which, range.min);
+    }
+    return true;
+}
+
 void Chart::setLogarithmic(ChartAxis which, bool logarithmic) {
     axis(which)->setScaleType(logarithmic ? QCPAxis::stLogarithmic : QCPAxis::stLinear);
     installTicker(which);
@@ -181,6 +202,13 @@ QRect Chart::plotRect() const {
          {QCPLayoutElement::upPreparation, QCPLayoutElement::upMargins, QCPLayoutElement::upLayout})
         layout->update(phase);
     return plot_->axisRect()->rect();
+}
+
+PixelAxis Chart::pixelAxis(ChartAxis which) const {
+    const QCPAxis* a = axis(which);
+    const QCPRange range = a->range();
+    return {range.lower, range.upper, isLogarithmic(which), a->coordToPixel(range.lower),
+            a->coordToPixel(range.upper)};
 }
 
 void Chart::setMinorTickCount(ChartAxis which, int count) {
@@ -323,6 +351,42 @@ void Chart::updateFooterPlacement() {
         grid->simplify();
     }
     footer_->setVisible(show);
+}
+
+void Chart::setAfterPaint(std::function<void(QPainter&)> hook) {
+    afterPaint_->hook = std::move(hook);
+}
+
+// A press on an axis is a click on that axis: while the rubber band zooms, a press anywhere
+// would start it and the axis would never hear of the click, so the band waits until the
+// press ends.
+void Chart::connectAxisClicks() {
+    connect(plot_, &QCustomPlot::mousePress, this, &Chart::beginPress);
+    connect(plot_, &QCustomPlot::mouseRelease, this, &Chart::endPress);
+    connect(plot_, &QCustomPlot::axisClick, this, [this](QCPAxis* clicked) {
+        if (clicked == plot_->xAxis)
+            emit axisClicked(ChartAxis::BottomAxis);
+        else if (clicked == plot_->yAxis)
+            emit axisClicked(ChartAxis::LeftAxis);
+    });
+}
+
+void Chart::beginPress(QMouseEvent* event) {
+    endPress();
+    const QPointF pos = event->position();
+    const bool onAxis =
+        plot_->xAxis->selectTest(pos, false) >= 0 || plot_->yAxis->selectTest(pos, false) >= 0;
+    if (onAxis && plot_->selectionRectMode() != QCP::srmNone) {
+        selectionModeBeforePress_ = plot_->selectionRectMode();
+        plot_->setSelectionRectMode(QCP::srmNone);
+    }
+}
+
+void Chart::endPress() {
+    if (selectionModeBeforePress_)
+        plot_->setSelectionRectMode(
+            static_cast<QCP::SelectionRectMode>(*selectionModeBeforePress_));
+    selectionModeBeforePress_.reset();
 }
 
 QImage Chart::renderImage() {

@@ -8,14 +8,21 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 class QCPAxis;
 class QCPGraph;
 class QCustomPlot;
+class QMouseEvent;
+class QPainter;
+class AfterPaintLayer;
 class CursorBox;
 class FramedFooter;
+struct AxisRange;
+struct PixelAxis;
 
 // The two value axes; the top axis carries the graph title and the right one is hidden.
 enum class ChartAxis { BottomAxis, LeftAxis };
@@ -43,11 +50,16 @@ public:
     double maximum(ChartAxis axis) const;
     bool setMinimum(ChartAxis axis, double value);
     bool setMaximum(ChartAxis axis, double value);
+    // Both limits at once, in the order the chart accepts whatever the current ones are. A
+    // range that is not finite or whose minimum lies above its maximum is refused (false).
+    bool setRange(ChartAxis axis, const AxisRange& range);
 
     void setLogarithmic(ChartAxis axis, bool logarithmic);
     bool isLogarithmic(ChartAxis axis) const;
     // The area inside the axes, in pixels of the chart, as the next paint will lay it out.
     QRect plotRect() const;
+    // The axis as the drawing in progress lays it out: its range and the pixels of its ends.
+    PixelAxis pixelAxis(ChartAxis axis) const;
     void setMinorTickCount(ChartAxis axis, int count);
     int minorTickCount(ChartAxis axis) const;
     void setMinorGridVisible(ChartAxis axis, bool visible);
@@ -84,9 +96,17 @@ public:
     void setFooterVisible(bool visible);
     bool isFooterShown() const;
 
+    // Runs after every drawing of the chart, on screen and into images and pages alike, with
+    // that drawing's painter: what it draws lies over the whole chart, in the drawing's pixels.
+    void setAfterPaint(std::function<void(QPainter&)> hook);
+
     // The whole chart at its on-screen size on a white background.
     QImage renderImage();
     void replot();
+
+signals:
+    // A click on the bottom or the left axis: its line, its labels or its title.
+    void axisClicked(ChartAxis axis);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -106,6 +126,9 @@ private:
     void installTicker(ChartAxis which);
     void applyDataPointStyle();
     void updateFooterPlacement();
+    void connectAxisClicks();
+    void beginPress(QMouseEvent* event);
+    void endPress();
 
     char decimalSeparator_;
     QCustomPlot* plot_;
@@ -113,6 +136,9 @@ private:
     std::array<QCPGraph*, 5> series_{};
     std::array<QColor, 5> seriesColors_;
     CursorBox* cursorBox_ = nullptr;
+    AfterPaintLayer* afterPaint_ = nullptr;
+    // The rubber band's mode, put aside while a press on an axis lasts.
+    std::optional<int> selectionModeBeforePress_;
     FramedFooter* footer_ = nullptr;
     QStringList footerLines_;
     bool footerVisible_ = false;

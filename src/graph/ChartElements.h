@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <qcustomplot.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -78,6 +79,30 @@ private:
     QCPAxis* yAxis_;
     QPointF corner1_, corner2_;
     QStringList lines_;
+};
+
+// The program's own drawing over the finished chart, in the pixels of the drawing in
+// progress: the top layer, drawn last, without antialiasing so lines stay one pixel sharp.
+class AfterPaintLayer : public QCPLayerable {
+public:
+    explicit AfterPaintLayer(QCustomPlot* plot) : QCPLayerable(plot, QStringLiteral("overlay")) {
+        setAntialiased(false);
+    }
+
+    std::function<void(QPainter&)> hook;
+
+protected:
+    void applyDefaultAntialiasingHint(QCPPainter* painter) const override {
+        applyAntialiasingHint(painter, mAntialiased, QCP::aeOther);
+    }
+
+    void draw(QCPPainter* painter) override {
+        if (!hook)
+            return;
+        painter->save();
+        hook(*painter);
+        painter->restore();
+    }
 };
 
 // A text block with a frame of width 2, left-aligned text.
