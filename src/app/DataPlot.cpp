@@ -18,6 +18,7 @@ void TMainForm::RebuildPlot() {
         applyAxisUpdate(ChartAxis::LeftAxis, *update.y, document_.yAxis, document_.yFormatFixed);
     showPoints(*chart_, ChartSeries::DataPointSeries, update.points);
     showPoints(*chart_, ChartSeries::SelectedDataPointSeries, update.selectedPoints);
+    showAxisOptions();
     chart_->replot();
 }
 

@@ -224,16 +224,11 @@ std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
                                      editCut,
                                      editDelete,
                                      LabelChart,
-                                     ShowErrorBars,
                                      DataPointColor1,
                                      FitLineColor1,
-                                     ErrorBarColor1,
-                                     ChartOptionsAction,
                                      AnalyzeDataAction,
                                      DefineFunctionAction};
-    pending.insert(pending.end(), graphTypeItems.begin(), graphTypeItems.end());
     pending.insert(pending.end(), pointStyleItems.begin(), pointStyleItems.end());
-    pending.insert(pending.end(), errorBarWidthItems.begin(), errorBarWidthItems.end());
     return pending;
 }
 

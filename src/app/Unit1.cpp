@@ -8,6 +8,7 @@
 #include "common/AppInfo.h"
 #include "document/DocumentEdits.h"
 #include "graph/Chart.h"
+#include "shell/ColorRefs.h"
 #include "shell/ScreenScale.h"
 #include "shell/UiServices.h"
 #include "table/DataStringGrid.h"
@@ -48,10 +49,6 @@ const char* const ERROR_METHOD_GUIDE = "kelvane_error_methods_guide.pdf";
 int screenWidth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->size().width() : 1024;
-}
-
-QColor colorOf(ColorRef ref) {
-    return QColor(int(ref & 0xFF), int((ref >> 8) & 0xFF), int((ref >> 16) & 0xFF));
 }
 
 QFont equationFont() {
@@ -173,6 +170,7 @@ void TMainForm::createStatusBar(const ScreenScale& scale) {
 void TMainForm::createDialogs() {
     aboutBox_ = new TAboutBox(ui_, this);
     createColumnDialogs();
+    createGraphWindows();
 }
 
 void TMainForm::onCommand(QAction* action, void (TMainForm::*handler)()) {
@@ -206,6 +204,7 @@ void TMainForm::connectCommands() {
     for (QAction* item : marked)
         connect(item, &QAction::triggered, this, &TMainForm::showCheckMarks);
     connectColumnAndFitCommands();
+    connectGraphCommands();
 }
 
 // The texts of the start-up configuration; the fit-configuration commands write their
@@ -232,7 +231,10 @@ void TMainForm::showGraphSettings() {
     chart_->setDataPointStyle(document_.pointStyle);
     chart_->setLabelFormat(ChartAxis::BottomAxis, document_.xAxis.labelFormat);
     chart_->setLabelFormat(ChartAxis::LeftAxis, document_.yAxis.labelFormat);
+    chart_->setMinorGridVisible(ChartAxis::BottomAxis, document_.xAxis.minorGrid);
+    chart_->setMinorGridVisible(ChartAxis::LeftAxis, document_.yAxis.minorGrid);
     showGraphTitles();
+    showAxisOptions();
     chart_->replot();
 }
 

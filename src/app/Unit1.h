@@ -31,6 +31,8 @@ class TColumnLabelDlg;
 class TDeleteColumnDlg;
 class TFitDlg;
 class TNewColumnDlg;
+class TChartOptionsForm;
+class QPainter;
 class UiServices;
 
 // The main window (MainForm): it owns the one document and shows it in the data table at
@@ -111,6 +113,34 @@ private:
     void openGuide(const QString& fileName);
     void acceptCellEntry();
     std::optional<std::string> commitCellEdit();
+
+    // ---- Error bars, graph types and Axis Options (GraphCommands.cpp) -----------------
+public:
+    // The graph part of New, once the table and the fit configuration are reset: colours,
+    // error-bar width, point style and Axis Options at their defaults, a linear graph
+    // rebuilt from the table, both axes at -1 .. 1 with the label format "0.00", and the
+    // document not modified.
+    void resetGraph();
+
+private:
+    void createGraphWindows();
+    void connectGraphCommands();
+    void ShowErrorBarsExecute();
+    void ErrorBarColor1Click();
+    void ErrorWidth1Click(int width);
+    void LinearActionExecute();
+    void SemiLogActionExecute();
+    void LogLogActionExecute();
+    void selectGraphType(GraphType type);
+    void ChartOptionsActionExecute();
+    void Chart1ClickAxis();
+    void Chart1AfterDraw(QPainter& painter);
+    void showAxisOptions();
+
+    TChartOptionsForm* chartOptionsForm_ = nullptr;
+    // The one colour dialog opens with the colour last chosen in any colour command.
+    ColorRef lastChosenColor_ = BLACK;
+    // ---- end of error bars, graph types and Axis Options --------------------------------
 
     // --- Column management and fit configuration (ColumnCommands.cpp, FitConfigCommands.cpp)
 public:

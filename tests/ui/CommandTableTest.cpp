@@ -87,9 +87,9 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   Show/Hide &Error Bars [off]
   -
   Graph &Type
-    (x) &Linear Graph [off]
-    ( ) Semi-Log Graph [off]
-    ( ) L&og-Log Graph [off]
+    (x) &Linear Graph
+    ( ) Semi-Log Graph
+    ( ) L&og-Log Graph
   Graph &Options
     Data Point Color [off]
     Data Point Type
@@ -101,15 +101,15 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
     -
     Fit Line Color [off]
     -
-    Error Bar Color [off]
+    Error Bar Color
     Error Bar Width
-      (x) 1 [off]
-      ( ) 2 [off]
-      ( ) 3 [off]
-      ( ) 4 [off]
-      ( ) 5 [off]
+      (x) 1
+      ( ) 2
+      ( ) 3
+      ( ) 4
+      ( ) 5
     -
-    Axis &Options [off]
+    Axis &Options
 Fitting Function
   ( ) Linear Fit: &Zero y-Intercept (y = bx)
   (x) &Linear Fit (y = a + bx)

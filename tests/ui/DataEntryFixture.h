@@ -64,6 +64,18 @@ protected:
                chart().pointCount(ChartSeries::FitLineSeries) +
                chart().pointCount(ChartSeries::FitLineAboveRangeSeries);
     }
+    // The solid part covers [from, to] of the bottom axis, the dotted parts the rest.
+    void expectCurveSplitAt(double from, double to) {
+        const double low = chart().minimum(ChartAxis::BottomAxis);
+        const double high = chart().maximum(ChartAxis::BottomAxis);
+        const double step = (high - low) / 1000;
+        EXPECT_EQ(fitLinePoints(), 1001);
+        EXPECT_NEAR(chart().pointCount(ChartSeries::FitLineBelowRangeSeries), (from - low) / step,
+                    1.0);
+        EXPECT_NEAR(chart().pointCount(ChartSeries::FitLineSeries), (to - from) / step, 1.0);
+        EXPECT_NEAR(chart().pointCount(ChartSeries::FitLineAboveRangeSeries), (high - to) / step,
+                    1.0);
+    }
     // Nothing of a fit on screen and the button up.
     void expectNoFit() {
         EXPECT_FALSE(fitButton()->isChecked());

@@ -40,18 +40,6 @@ protected:
         EXPECT_EQ(ui.messages[0].caption, caption);
         EXPECT_EQ(ui.messages[0].icon, icon);
     }
-    // The solid part covers [from, to] of the bottom axis, the dotted parts the rest.
-    void expectCurveSplitAt(double from, double to) {
-        const double low = chart().minimum(ChartAxis::BottomAxis);
-        const double high = chart().maximum(ChartAxis::BottomAxis);
-        const double step = (high - low) / 1000;
-        EXPECT_EQ(fitLinePoints(), 1001);
-        EXPECT_NEAR(chart().pointCount(ChartSeries::FitLineBelowRangeSeries), (from - low) / step,
-                    1.0);
-        EXPECT_NEAR(chart().pointCount(ChartSeries::FitLineSeries), (to - from) / step, 1.0);
-        EXPECT_NEAR(chart().pointCount(ChartSeries::FitLineAboveRangeSeries), (high - to) / step,
-                    1.0);
-    }
 };
 
 TEST_F(FitRequestTest, EstimatedDyFitShowsTheWorkedResults) {

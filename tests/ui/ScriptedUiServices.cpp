@@ -44,7 +44,8 @@ QString ScriptedUiServices::saveFileName(const QString& filter, bool) {
     return nextFileName(filter);
 }
 
-std::optional<QColor> ScriptedUiServices::chooseColor(const QColor&) {
+std::optional<QColor> ScriptedUiServices::chooseColor(const QColor& current) {
+    colorDialogStarts.push_back(current);
     return colors.empty() ? std::nullopt : takeFront(colors);
 }
 

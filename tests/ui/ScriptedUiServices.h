@@ -36,6 +36,7 @@ public:
     std::vector<Message> messages;
     std::vector<QString> modalDialogTitles;
     std::vector<QString> fileDialogFilters;
+    std::vector<QColor> colorDialogStarts; // the colour each colour dialog opened with
     int printerSetups = 0;
     std::vector<QString> openedDocuments;
     std::vector<QUrl> openedUrls;
