@@ -15,6 +15,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -345,10 +347,22 @@ void TMainForm::ErrorMethodGuideExecute() {
     openGuide(QLatin1String(ERROR_METHOD_GUIDE));
 }
 
-// The guides are looked for beside the current directory; a missing guide is not reported.
+// The guides are looked for in the current directory, then beside the program (a build
+// tree), then in the installed documentation folder: a program started from the desktop's
+// menu runs in the home folder. A missing guide is not reported.
 void TMainForm::openGuide(const QString& fileName) {
-    if (QFileInfo::exists(fileName))
+    if (QFileInfo::exists(fileName)) {
         ui_.openDocument(fileName);
+        return;
+    }
+    for (const QString& folder :
+         {QCoreApplication::applicationDirPath(), QStringLiteral(KELVANE_DOC_DIR)}) {
+        const QString path = QDir(folder).filePath(fileName);
+        if (QFileInfo::exists(path)) {
+            ui_.openDocument(path);
+            return;
+        }
+    }
 }
 
 void TMainForm::HelpAboutExecute() {
