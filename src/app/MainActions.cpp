@@ -223,7 +223,6 @@ std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
                                      editPaste,
                                      editCut,
                                      editDelete,
-                                     LabelChart,
                                      ShowErrorBars,
                                      DataPointColor1,
                                      FitLineColor1,
@@ -232,7 +231,6 @@ std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
                                      AnalyzeDataAction,
                                      DefineFunctionAction};
     pending.insert(pending.end(), graphTypeItems.begin(), graphTypeItems.end());
-    pending.insert(pending.end(), pointStyleItems.begin(), pointStyleItems.end());
     pending.insert(pending.end(), errorBarWidthItems.begin(), errorBarWidthItems.end());
     return pending;
 }

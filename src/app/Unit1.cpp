@@ -174,6 +174,7 @@ void TMainForm::createStatusBar(const ScreenScale& scale) {
 // The dialogs are created once, after the main window, and hidden between uses.
 void TMainForm::createDialogs() {
     aboutBox_ = new TAboutBox(ui_, this);
+    createLabelDialog();
     createColumnDialogs();
 }
 
@@ -208,6 +209,7 @@ void TMainForm::connectCommands() {
     for (QAction* item : marked)
         connect(item, &QAction::triggered, this, &TMainForm::showCheckMarks);
     connectColumnAndFitCommands();
+    connectLabelCommands();
 }
 
 // The texts of the start-up configuration; the fit-configuration commands write their

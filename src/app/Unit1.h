@@ -30,6 +30,7 @@ class TAboutBox;
 class TColumnLabelDlg;
 class TDeleteColumnDlg;
 class TFitDlg;
+class TchartLabelDlg;
 class TNewColumnDlg;
 class UiServices;
 
@@ -132,6 +133,15 @@ private:
     bool addNamedColumn(const QString& prompt);
     bool offerNewColumns(ErrorMethod method);
     void markErrorMethod(ErrorMethod method);
+
+    // --- Graph labels and point style (LabelCommands.cpp)
+    void createLabelDialog();
+    void connectLabelCommands();
+    void LabelChartExecute();
+    void PointStyleActionExecute(int tag);
+
+    TchartLabelDlg* chartLabelDlg_ = nullptr;
+    // --- end of graph labels and point style
 
     TNewColumnDlg* newColumnDlg_ = nullptr;
     TFitDlg* fitDlg_ = nullptr;

@@ -52,6 +52,10 @@ void DataTableModel::renameColumn(int column, const std::string& name) {
 
 // The data rows end where the summary block begins, so rows come and go just above it.
 // The row count also empties the summary block, so every cell is told of the change.
+void DataTableModel::columnNamesChanged() {
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
 void DataTableModel::setDataRowCount(int n) {
     if (!DataTable::isRowCountChoice(n))
         return;

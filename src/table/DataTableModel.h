@@ -34,6 +34,8 @@ public:
     void addColumn(const std::string& name);
     void deleteColumn(int column);                          // the roles behind it move down
     void renameColumn(int column, const std::string& name); // axis titles follow the name
+    // Names were changed with other fields of the document in one change.
+    void columnNamesChanged();
     void setDataRowCount(int n);
     // New, Open and import put a whole other document in place.
     void replaceDocument(Document document);

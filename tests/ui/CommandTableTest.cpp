@@ -82,7 +82,7 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
     180
     200
 &Graph
-  Set Graph &Labels [off]
+  Set Graph &Labels
   &Select Columns to Graph
   Show/Hide &Error Bars [off]
   -
@@ -93,11 +93,11 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   Graph &Options
     Data Point Color [off]
     Data Point Type
-      (x) Circle [off]
-      ( ) Rectangle [off]
-      ( ) Triangle [off]
-      ( ) Cross [off]
-      ( ) Star [off]
+      (x) Circle
+      ( ) Rectangle
+      ( ) Triangle
+      ( ) Cross
+      ( ) Star
     -
     Fit Line Color [off]
     -
