@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 // A rectangle of table cells, in table coordinates (row 0 is the names row, column 0 the
@@ -15,6 +16,11 @@ struct CellRect {
     int cellCount() const { return width() * height(); }
     bool contains(int column, int row) const {
         return column >= left && column <= right && row >= top && row <= bottom;
+    }
+    // The smallest rectangle holding both.
+    CellRect united(const CellRect& o) const {
+        return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
+                std::max(bottom, o.bottom)};
     }
     bool operator==(const CellRect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
