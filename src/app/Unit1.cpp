@@ -196,6 +196,7 @@ void TMainForm::connectCommands() {
     onCommand(a.ErrorMethodGuide, &TMainForm::ErrorMethodGuideExecute);
     onCommand(a.HelpAbout, &TMainForm::HelpAboutExecute);
     connectFitCommands();
+    connectEditCommands();
 
     // A checkable item marks itself when clicked. The check marks follow the document
     // instead, so they are shown anew after every click, whether or not a command ran.
@@ -293,8 +294,9 @@ void TMainForm::ClearFit() {
     chart_->replot();
 }
 
-// An edited cell whose text changed: the fit no longer matches the data. A text that does
-// not convert stops the re-plot with its message, which is kept for commitCellEdit.
+// An edited cell whose new text passed the entry check: the fit no longer matches the data.
+// A text that does not convert (a lone "-" on a linear graph passes the check) stops the
+// re-plot with its message, which is kept for commitCellEdit.
 void TMainForm::acceptCellEntry() {
     rejectedEntry_ = runCommand(ui_, [this] {
         document_.modified = true;

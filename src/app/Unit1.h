@@ -16,6 +16,7 @@ struct AxisRange;
 struct AxisUpdate;
 struct FitOutcome;
 struct AxisSettings;
+struct CellRect;
 struct PlotView;
 class DataStringGrid;
 class MainActions;
@@ -112,6 +113,23 @@ private:
     void openGuide(const QString& fileName);
     void acceptCellEntry();
     std::optional<std::string> commitCellEdit();
+
+    // ---- Cell editing and the clipboard (EditCommands.cpp) -----------------------------
+    // An open edit committed before a command acts on the table.
+    struct CommittedEdit {
+        bool refused = false; // the user is back in the cell; the command does not run
+        std::optional<std::string> shownMessage; // what the entry's own re-plot showed
+    };
+    void connectEditCommands();
+    void editCopyExecute();
+    void editPasteExecute();
+    void editCutExecute();
+    void editDeleteExecute();
+    CommittedEdit commitForCommand();
+    CellRect selectedCells() const;
+    void copyToClipboard(const CellRect& cells);
+    void rebuildPlotAfter(const CommittedEdit& edit);
+    // ---- end of cell editing and the clipboard -----------------------------------------
 
     // --- Column management and fit configuration (ColumnCommands.cpp, FitConfigCommands.cpp)
 public:

@@ -62,10 +62,10 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   -
   E&xit
 &Data Table
-  &Copy [off]
-  &Paste [off]
-  Cu&t [off]
-  &Delete Selection [off]
+  &Copy
+  &Paste
+  Cu&t
+  &Delete Selection
   -
   &Add Column
   D&elete Column
@@ -138,11 +138,11 @@ Error &Method
 
 TEST_F(MainFormTest, PopUpMenus) {
     auto* edit = child<QMenu>("EditPopupMenu");
-    EXPECT_EQ(outline(edit->actions()).toStdString(), R"(&Copy [off]
-&Paste [off]
-Cu&t [off]
+    EXPECT_EQ(outline(edit->actions()).toStdString(), R"(&Copy
+&Paste
+Cu&t
 -
-&Delete Selection [off]
+&Delete Selection
 -
 &Add Column
 D&elete Column)");
