@@ -58,41 +58,21 @@ void TMainForm::editCopyExecute() {
 }
 
 void TMainForm::editPasteExecute() {
-    const CommittedEdit edit = commitForCommand();
-    if (edit.refused)
-        return;
-    const CellRect selection = selectedCells();
-    document_.modified = true;
-    ClearFit();
-    DataTableModel& model = grid_->tableModel();
-    const CellRect editable = model.editableCells();
-    const SeriesFormats formats{document_.table.decimalSeparator(),
-                                QLocale().dateFormat(QLocale::ShortFormat).toStdString()};
-    model.writeCells(
-        planPaste(clipboardRows(pasteReach(selection, editable)), selection, editable, formats));
-    rebuildPlotAfter(edit);
+    changeSelectedCells(FitGoes::BeforeTheChange,
+                        [this](const CellRect& selection) { pasteInto(selection); });
 }
 
 void TMainForm::editCutExecute() {
-    const CommittedEdit edit = commitForCommand();
-    if (edit.refused)
-        return;
-    const CellRect selection = selectedCells();
-    document_.modified = true;
-    ClearFit();
-    copyToClipboard(selection);
-    grid_->tableModel().clearCells(selection);
-    rebuildPlotAfter(edit);
+    changeSelectedCells(FitGoes::BeforeTheChange, [this](const CellRect& selection) {
+        copyToClipboard(selection);
+        grid_->tableModel().clearCells(selection);
+    });
 }
 
 void TMainForm::editDeleteExecute() {
-    const CommittedEdit edit = commitForCommand();
-    if (edit.refused)
-        return;
-    grid_->tableModel().clearCells(selectedCells());
-    document_.modified = true;
-    ClearFit();
-    rebuildPlotAfter(edit);
+    changeSelectedCells(FitGoes::AfterTheChange, [this](const CellRect& selection) {
+        grid_->tableModel().clearCells(selection);
+    });
 }
 
 // A cell still being edited is committed first, so that a command acts on what the user
@@ -103,6 +83,41 @@ TMainForm::CommittedEdit TMainForm::commitForCommand() {
     return {!accepted, std::exchange(rejectedEntry_, std::nullopt)};
 }
 
+// The steps of paste, cut and delete around their change of the selected cells; the
+// re-plot comes last. A committed entry that does not convert has shown its message in its
+// own re-plot, and the command's re-plot, which meets the same cell, does not repeat it.
+void TMainForm::changeSelectedCells(FitGoes when,
+                                    const std::function<void(const CellRect&)>& change) {
+    const CommittedEdit edit = commitForCommand();
+    if (edit.refused)
+        return;
+    const CellRect selection = selectedCells();
+    const auto fitGoes = [this] {
+        document_.modified = true;
+        ClearFit();
+    };
+    if (when == FitGoes::BeforeTheChange)
+        fitGoes();
+    change(selection);
+    if (when == FitGoes::AfterTheChange)
+        fitGoes();
+    try {
+        RebuildPlot();
+    } catch (const KelvaneError& error) {
+        if (edit.shownMessage != std::string(error.what()))
+            throw;
+    }
+}
+
+void TMainForm::pasteInto(const CellRect& selection) {
+    DataTableModel& model = grid_->tableModel();
+    const CellRect editable = model.editableCells();
+    const SeriesFormats formats{document_.table.decimalSeparator(),
+                                QLocale().dateFormat(QLocale::ShortFormat).toStdString()};
+    model.writeCells(
+        planPaste(clipboardRows(pasteReach(selection, editable)), selection, editable, formats));
+}
+
 // A view the user has not entered yet has no current cell; its first cell stands for it.
 CellRect TMainForm::selectedCells() const {
     return grid_->selectedCells().value_or(CellRect{1, 1, 1, 1});
@@ -110,15 +125,4 @@ CellRect TMainForm::selectedCells() const {
 
 void TMainForm::copyToClipboard(const CellRect& cells) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(copyText(document_.table, cells)));
-}
-
-// A committed entry that does not convert has shown its message in its own re-plot; the
-// command's re-plot meets the same cell, and once is enough.
-void TMainForm::rebuildPlotAfter(const CommittedEdit& edit) {
-    try {
-        RebuildPlot();
-    } catch (const KelvaneError& error) {
-        if (edit.shownMessage != std::string(error.what()))
-            throw;
-    }
 }

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -120,15 +121,19 @@ private:
         bool refused = false; // the user is back in the cell; the command does not run
         std::optional<std::string> shownMessage; // what the entry's own re-plot showed
     };
+    // Whether a command marks the document and removes a shown fit before or after it
+    // changes the cells.
+    enum class FitGoes { BeforeTheChange, AfterTheChange };
     void connectEditCommands();
     void editCopyExecute();
     void editPasteExecute();
     void editCutExecute();
     void editDeleteExecute();
     CommittedEdit commitForCommand();
+    void changeSelectedCells(FitGoes when, const std::function<void(const CellRect&)>& change);
+    void pasteInto(const CellRect& selection);
     CellRect selectedCells() const;
     void copyToClipboard(const CellRect& cells);
-    void rebuildPlotAfter(const CommittedEdit& edit);
     // ---- end of cell editing and the clipboard -----------------------------------------
 
     // --- Column management and fit configuration (ColumnCommands.cpp, FitConfigCommands.cpp)
