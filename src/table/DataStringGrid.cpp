@@ -76,11 +76,12 @@ DataStringGrid::DataStringGrid(Document& document, const ScreenScale& scale, QWi
 }
 
 bool DataStringGrid::commitOpenEdit() {
-    if (state() == QAbstractItemView::EditingState)
-        if (QWidget* editor = indexWidget(currentIndex())) {
-            commitData(editor);
-            closeEditor(editor, QAbstractItemDelegate::NoHint);
-        }
+    QWidget* editor =
+        state() == QAbstractItemView::EditingState ? indexWidget(currentIndex()) : nullptr;
+    if (editor) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
     if (!refusal_)
         return true;
     settleRefusal();
@@ -129,8 +130,10 @@ void DataStringGrid::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+// The cell editors live in the viewport.
 bool DataStringGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched != viewport() &&
+    const auto* editor = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::KeyPress && editor && editor->parentWidget() == viewport() &&
         typesRefusedCharacter(*static_cast<QKeyEvent*>(event)))
         return true;
     return QTableView::eventFilter(watched, event);

@@ -6,7 +6,6 @@
 #include <QScopedValueRollback>
 
 #include <optional>
-
 #include <utility>
 
 DataTableModel::DataTableModel(Document& document, QObject* parent)
