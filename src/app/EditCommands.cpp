@@ -53,7 +53,7 @@ void TMainForm::connectEditCommands() {
 }
 
 void TMainForm::editCopyExecute() {
-    if (!commitForCommand().refused)
+    if (!commitCellEdit().refused)
         copyToClipboard(selectedCells());
 }
 
@@ -75,20 +75,12 @@ void TMainForm::editDeleteExecute() {
     });
 }
 
-// A cell still being edited is committed first, so that a command acts on what the user
-// sees. When the entry check refuses it, the user has read why and is back in the cell.
-TMainForm::CommittedEdit TMainForm::commitForCommand() {
-    rejectedEntry_.reset();
-    const bool accepted = grid_->commitOpenEdit();
-    return {!accepted, std::exchange(rejectedEntry_, std::nullopt)};
-}
-
 // The steps of paste, cut and delete around their change of the selected cells; the
 // re-plot comes last. A committed entry that does not convert has shown its message in its
 // own re-plot, and the command's re-plot, which meets the same cell, does not repeat it.
 void TMainForm::changeSelectedCells(FitGoes when,
                                     const std::function<void(const CellRect&)>& change) {
-    const CommittedEdit edit = commitForCommand();
+    const CommittedEdit edit = commitCellEdit();
     if (edit.refused)
         return;
     const CellRect selection = selectedCells();

@@ -305,12 +305,13 @@ void TMainForm::acceptCellEntry() {
     });
 }
 
-// Ends a cell edit in progress, so that a command sees the typed text in the table.
-// Returns the message the entry's re-plot showed, if it failed.
-std::optional<std::string> TMainForm::commitCellEdit() {
+// A cell still being edited is committed first, so that a command acts on what the user
+// sees. When the entry check refuses it, the user has read why and is back in the cell;
+// when its re-plot failed, the command knows the message that was shown.
+TMainForm::CommittedEdit TMainForm::commitCellEdit() {
     rejectedEntry_.reset();
-    grid_->commitOpenEdit();
-    return std::exchange(rejectedEntry_, std::nullopt);
+    const bool accepted = grid_->commitOpenEdit();
+    return {!accepted, std::exchange(rejectedEntry_, std::nullopt)};
 }
 
 // Every way of closing asks first while there are unsaved changes. "Yes" saves under a

@@ -113,14 +113,14 @@ private:
     void HelpAboutExecute();
     void openGuide(const QString& fileName);
     void acceptCellEntry();
-    std::optional<std::string> commitCellEdit();
-
-    // ---- Cell editing and the clipboard (EditCommands.cpp) -----------------------------
     // An open edit committed before a command acts on the table.
     struct CommittedEdit {
         bool refused = false; // the user is back in the cell; the command does not run
         std::optional<std::string> shownMessage; // what the entry's own re-plot showed
     };
+    CommittedEdit commitCellEdit();
+
+    // ---- Cell editing and the clipboard (EditCommands.cpp) -----------------------------
     // Whether a command marks the document and removes a shown fit before or after it
     // changes the cells.
     enum class FitGoes { BeforeTheChange, AfterTheChange };
@@ -129,7 +129,6 @@ private:
     void editPasteExecute();
     void editCutExecute();
     void editDeleteExecute();
-    CommittedEdit commitForCommand();
     void changeSelectedCells(FitGoes when, const std::function<void(const CellRect&)>& change);
     void pasteInto(const CellRect& selection);
     CellRect selectedCells() const;

@@ -23,11 +23,11 @@ constexpr int FONT_POINTS = 8;
 // A key that would type a character the cells do not take. Keys that type nothing (arrows,
 // Enter, Escape, backspace) and combinations with Ctrl, which belong to the menus and the
 // editor, go their usual way.
-bool typesRefusedCharacter(const QKeyEvent& key) {
+bool typesRefusedCharacter(const QKeyEvent& key, char decimalSeparator) {
     if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         return false;
     for (const char32_t c : key.text().toUcs4())
-        if (QChar::isPrint(c) && !passesTypingFilter(c))
+        if (QChar::isPrint(c) && !passesTypingFilter(c, decimalSeparator))
             return true;
     return false;
 }
@@ -123,7 +123,7 @@ bool DataStringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent*
 
 // The typing filter, for a key that opens an editor and for the editor's own keys.
 void DataStringGrid::keyPressEvent(QKeyEvent* event) {
-    if (typesRefusedCharacter(*event)) {
+    if (typesRefusedCharacter(*event, model_->decimalSeparator())) {
         event->accept();
         return;
     }
@@ -134,7 +134,7 @@ void DataStringGrid::keyPressEvent(QKeyEvent* event) {
 bool DataStringGrid::eventFilter(QObject* watched, QEvent* event) {
     const auto* editor = qobject_cast<QWidget*>(watched);
     if (event->type() == QEvent::KeyPress && editor && editor->parentWidget() == viewport() &&
-        typesRefusedCharacter(*static_cast<QKeyEvent*>(event)))
+        typesRefusedCharacter(*static_cast<QKeyEvent*>(event), model_->decimalSeparator()))
         return true;
     return QTableView::eventFilter(watched, event);
 }

@@ -11,6 +11,10 @@
 DataTableModel::DataTableModel(Document& document, QObject* parent)
     : QAbstractTableModel(parent), document_(document) {}
 
+char DataTableModel::decimalSeparator() const {
+    return table().decimalSeparator();
+}
+
 const DataTable& DataTableModel::table() const {
     return document_.table;
 }

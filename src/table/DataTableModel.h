@@ -27,6 +27,7 @@ public:
     // The first model row of the summary block.
     int summaryRow() const;
     bool isDataCell(const QModelIndex& index) const;
+    char decimalSeparator() const;
     // The data cells, in table coordinates.
     CellRect editableCells() const;
 

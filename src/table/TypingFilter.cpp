@@ -1,7 +1,7 @@
 #include "table/TypingFilter.h"
 
-bool passesTypingFilter(char32_t c) {
-    if (c >= U'0' && c <= U'9')
+bool passesTypingFilter(char32_t c, char decimalSeparator) {
+    if ((c >= U'0' && c <= U'9') || c == static_cast<unsigned char>(decimalSeparator))
         return true;
     switch (c) {
     case U'\b':

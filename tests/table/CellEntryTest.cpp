@@ -24,6 +24,8 @@ TEST(TypingFilter, DropsEveryCharacterButDigitsSignPointAndExponent) {
     };
     for (const auto& [keys, cell] : cases)
         EXPECT_EQ(typed(keys), cell) << keys;
+    EXPECT_TRUE(passesTypingFilter(U',', ',')) << "the locale's own separator";
+    EXPECT_TRUE(passesTypingFilter(U'.', ','));
     EXPECT_FALSE(passesTypingFilter(U'\u00e9'));
     EXPECT_FALSE(passesTypingFilter(U'\u0661')) << "a digit of another script";
 }
