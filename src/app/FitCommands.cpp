@@ -22,24 +22,29 @@ void TMainForm::connectFitCommands() {
 // A cell still being edited holds data the user means to fit. Its edit is committed first,
 // which removes a shown fit, and the button keeps the state the user asked for. Left open,
 // the edit would be committed by the first message box of the request, halfway through.
+// A refused entry leaves the user in the cell: the click did nothing, and the button is as
+// it was.
 void TMainForm::FitToolButtonClick() {
     const bool down = fitToolButton_->isChecked();
-    const std::optional<std::string> shown = commitCellEdit();
-    fitToolButton_->setChecked(down);
-    FitRequest(shown);
+    const CommittedEdit edit = commitCellEdit();
+    fitToolButton_->setChecked(edit.refused ? !down : down);
+    if (!edit.refused)
+        FitRequest(edit.shownMessage);
 }
 
 // "&Fit Data" checks the whole table before it touches the button.
 void TMainForm::FitDataCommand() {
     const bool down = !fitToolButton_->isChecked();
-    const std::optional<std::string> shown = commitCellEdit();
+    const CommittedEdit edit = commitCellEdit();
+    if (edit.refused)
+        return;
     const DataTable& table = document_.table;
     if (const auto refusal = decimalPointRefusal(table, FitRows{1, table.footerRow(), false})) {
         ui_.show(refusal->message);
         return;
     }
     fitToolButton_->setChecked(down);
-    FitRequest(shown);
+    FitRequest(edit.shownMessage);
 }
 
 void TMainForm::RefreshFit() {

@@ -219,16 +219,10 @@ std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
                                      FileExportGraphJpeg,
                                      FilePrintData,
                                      FilePrintChart,
-                                     editCopy,
-                                     editPaste,
-                                     editCut,
-                                     editDelete,
-                                     LabelChart,
                                      DataPointColor1,
                                      FitLineColor1,
                                      AnalyzeDataAction,
                                      DefineFunctionAction};
-    pending.insert(pending.end(), pointStyleItems.begin(), pointStyleItems.end());
     return pending;
 }
 

@@ -16,6 +16,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -169,6 +171,7 @@ void TMainForm::createStatusBar(const ScreenScale& scale) {
 // The dialogs are created once, after the main window, and hidden between uses.
 void TMainForm::createDialogs() {
     aboutBox_ = new TAboutBox(ui_, this);
+    createLabelDialog();
     createColumnDialogs();
     createGraphWindows();
 }
@@ -191,6 +194,7 @@ void TMainForm::connectCommands() {
     onCommand(a.ErrorMethodGuide, &TMainForm::ErrorMethodGuideExecute);
     onCommand(a.HelpAbout, &TMainForm::HelpAboutExecute);
     connectFitCommands();
+    connectEditCommands();
 
     // A checkable item marks itself when clicked. The check marks follow the document
     // instead, so they are shown anew after every click, whether or not a command ran.
@@ -204,6 +208,7 @@ void TMainForm::connectCommands() {
     for (QAction* item : marked)
         connect(item, &QAction::triggered, this, &TMainForm::showCheckMarks);
     connectColumnAndFitCommands();
+    connectLabelCommands();
     connectGraphCommands();
 }
 
@@ -293,8 +298,9 @@ void TMainForm::ClearFit() {
     chart_->replot();
 }
 
-// An edited cell whose text changed: the fit no longer matches the data. A text that does
-// not convert stops the re-plot with its message, which is kept for commitCellEdit.
+// An edited cell whose new text passed the entry check: the fit no longer matches the data.
+// A text that does not convert (a lone "-" on a linear graph passes the check) stops the
+// re-plot with its message, which is kept for commitCellEdit.
 void TMainForm::acceptCellEntry() {
     rejectedEntry_ = runCommand(ui_, [this] {
         document_.modified = true;
@@ -303,12 +309,13 @@ void TMainForm::acceptCellEntry() {
     });
 }
 
-// Ends a cell edit in progress, so that a command sees the typed text in the table.
-// Returns the message the entry's re-plot showed, if it failed.
-std::optional<std::string> TMainForm::commitCellEdit() {
+// A cell still being edited is committed first, so that a command acts on what the user
+// sees. When the entry check refuses it, the user has read why and is back in the cell;
+// when its re-plot failed, the command knows the message that was shown.
+TMainForm::CommittedEdit TMainForm::commitCellEdit() {
     rejectedEntry_.reset();
-    grid_->commitOpenEdit();
-    return std::exchange(rejectedEntry_, std::nullopt);
+    const bool accepted = grid_->commitOpenEdit();
+    return {!accepted, std::exchange(rejectedEntry_, std::nullopt)};
 }
 
 // Every way of closing asks first while there are unsaved changes. "Yes" saves under a
@@ -349,10 +356,22 @@ void TMainForm::ErrorMethodGuideExecute() {
     openGuide(QLatin1String(ERROR_METHOD_GUIDE));
 }
 
-// The guides are looked for beside the current directory; a missing guide is not reported.
+// The guides are looked for in the current directory, then beside the program (a build
+// tree), then in the installed documentation folder: a program started from the desktop's
+// menu runs in the home folder. A missing guide is not reported.
 void TMainForm::openGuide(const QString& fileName) {
-    if (QFileInfo::exists(fileName))
+    if (QFileInfo::exists(fileName)) {
         ui_.openDocument(fileName);
+        return;
+    }
+    for (const QString& folder :
+         {QCoreApplication::applicationDirPath(), QStringLiteral(KELVANE_DOC_DIR)}) {
+        const QString path = QDir(folder).filePath(fileName);
+        if (QFileInfo::exists(path)) {
+            ui_.openDocument(path);
+            return;
+        }
+    }
 }
 
 void TMainForm::HelpAboutExecute() {

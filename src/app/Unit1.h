@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@ struct AxisRange;
 struct AxisUpdate;
 struct FitOutcome;
 struct AxisSettings;
+struct CellRect;
 struct PlotView;
 class DataStringGrid;
 class MainActions;
@@ -30,6 +32,7 @@ class TAboutBox;
 class TColumnLabelDlg;
 class TDeleteColumnDlg;
 class TFitDlg;
+class TchartLabelDlg;
 class TNewColumnDlg;
 class TChartOptionsForm;
 class QPainter;
@@ -112,7 +115,27 @@ private:
     void HelpAboutExecute();
     void openGuide(const QString& fileName);
     void acceptCellEntry();
-    std::optional<std::string> commitCellEdit();
+    // An open edit committed before a command acts on the table.
+    struct CommittedEdit {
+        bool refused = false; // the user is back in the cell; the command does not run
+        std::optional<std::string> shownMessage; // what the entry's own re-plot showed
+    };
+    CommittedEdit commitCellEdit();
+
+    // ---- Cell editing and the clipboard (EditCommands.cpp) -----------------------------
+    // Whether a command marks the document and removes a shown fit before or after it
+    // changes the cells.
+    enum class FitGoes { BeforeTheChange, AfterTheChange };
+    void connectEditCommands();
+    void editCopyExecute();
+    void editPasteExecute();
+    void editCutExecute();
+    void editDeleteExecute();
+    void changeSelectedCells(FitGoes when, const std::function<void(const CellRect&)>& change);
+    void pasteInto(const CellRect& selection);
+    CellRect selectedCells() const;
+    void copyToClipboard(const CellRect& cells);
+    // ---- end of cell editing and the clipboard -----------------------------------------
 
     // ---- Error bars, graph types and Axis Options (GraphCommands.cpp) -----------------
 public:
@@ -162,6 +185,15 @@ private:
     bool addNamedColumn(const QString& prompt);
     bool offerNewColumns(ErrorMethod method);
     void markErrorMethod(ErrorMethod method);
+
+    // --- Graph labels and point style (LabelCommands.cpp)
+    void createLabelDialog();
+    void connectLabelCommands();
+    void LabelChartExecute();
+    void PointStyleActionExecute(int tag);
+
+    TchartLabelDlg* chartLabelDlg_ = nullptr;
+    // --- end of graph labels and point style
 
     TNewColumnDlg* newColumnDlg_ = nullptr;
     TFitDlg* fitDlg_ = nullptr;

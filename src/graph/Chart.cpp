@@ -68,6 +68,7 @@ Chart::Chart(char decimalSeparator, QWidget* parent)
     footer_->setVisible(false);
     afterPaint_ = new AfterPaintLayer(plot_);
     connectAxisClicks();
+    connect(plot_, &QCustomPlot::mouseDoubleClick, this, &Chart::doubleClicked);
 }
 
 QCPAxis* Chart::axis(ChartAxis which) const {

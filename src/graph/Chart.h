@@ -107,6 +107,8 @@ public:
 signals:
     // A click on the bottom or the left axis: its line, its labels or its title.
     void axisClicked(ChartAxis axis);
+    // A double click anywhere on the graph.
+    void doubleClicked();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -9,7 +9,9 @@
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 [[noreturn]] void refuse(const std::string& text) {
     throw KelvaneError("'" + text + "' is not a valid floating point value");
@@ -43,7 +45,8 @@ long double parseNumber(const std::string& text, char decimalSeparator) {
     }
     if (intDigits.empty() && fracDigits.empty() && !separatorSeen)
         refuse(text);
-    canonical += (intDigits.empty() ? "0" : intDigits) + "." + (fracDigits.empty() ? "0" : fracDigits);
+    canonical +=
+        (intDigits.empty() ? "0" : intDigits) + "." + (fracDigits.empty() ? "0" : fracDigits);
 
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;

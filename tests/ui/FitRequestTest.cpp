@@ -296,10 +296,36 @@ TEST_F(FitRequestTest, AnUnconvertibleCellStillBeingEditedIsReportedOnce) {
     enterWorkedData();
     DataStringGrid& grid = form->grid();
     grid.setCurrentIndex(grid.tableModel().index(1, 0));
-    QTest::keyClicks(&grid, "x");
+    QTest::keyClicks(&grid, "-");
     fitButton()->click();
-    expectOnlyMessage("'x' is not a valid floating point value", "Kelvane");
+    expectOnlyMessage("'-' is not a valid floating point value", "Kelvane");
     expectNoFit();
+}
+
+// An entry the check refuses keeps the user in the cell: the click on the fit button did
+// nothing, whether it pressed or released the button.
+TEST_F(FitRequestTest, ARefusedEntryStopsTheFitToggle) {
+    enterWorkedData();
+    DataStringGrid& grid = form->grid();
+    const auto typeRefusedEntryAndClick = [&] {
+        ui.messages.clear();
+        grid.setCurrentIndex(grid.tableModel().index(1, 0));
+        QTest::keyClicks(&grid, "1"); // opens the editor, which takes the rest
+        for (QLineEdit* editor : grid.viewport()->findChildren<QLineEdit*>())
+            if (editor->isVisible())
+                QTest::keyClicks(editor, ".2.3");
+        fitButton()->click();
+        expectOnlyMessage("You have too many decimal points in this cell!", "ERROR");
+    };
+    typeRefusedEntryAndClick();
+    EXPECT_FALSE(fitButton()->isChecked()) << "pressing did nothing";
+    EXPECT_FALSE(chart().isFooterShown());
+
+    fitButton()->click(); // commits the cell's former text, which is fine, and fits
+    ASSERT_TRUE(fitButton()->isChecked());
+    typeRefusedEntryAndClick();
+    EXPECT_TRUE(fitButton()->isChecked()) << "releasing did nothing";
+    EXPECT_TRUE(chart().isFooterShown());
 }
 
 // One refusal of the point collection and the failing outcomes of the fit itself.
