@@ -14,7 +14,7 @@ UserMessage stop(std::string text, std::string caption) {
 std::optional<UserMessage> positivityRefusal(const std::string& text, char decimalSeparator,
                                              const char* message) {
     try {
-        if (parseNumber(text, decimalSeparator) > 0)
+        if (isPositiveNumber(text, decimalSeparator))
             return std::nullopt;
     } catch (const KelvaneError& error) {
         return stop(error.what(), APPLICATION_TITLE);
