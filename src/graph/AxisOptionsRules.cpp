@@ -181,12 +181,3 @@ std::optional<UserMessage> panelClickRefusal(const AxisOptionsState& state, Plot
     return error("Please enter values for manually scaled " + pending + " axis.\nOR\nSwitch " +
                  pending + "-axis back to automatic scaling.");
 }
-
-bool isLimitCharacter(char32_t c) {
-    if (c >= U'0' && c <= U'9')
-        return true;
-    for (char32_t allowed : {U'\b', U'\t', U'-', U'.', U'E', U'e'})
-        if (c == allowed)
-            return true;
-    return false;
-}

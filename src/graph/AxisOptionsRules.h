@@ -81,7 +81,3 @@ std::optional<UserMessage> closeBoxRefusal(const AxisOptionsState& state);
 
 // A click on an axis's panel while its scale group is locked explains why.
 std::optional<UserMessage> panelClickRefusal(const AxisOptionsState& state, PlotAxis panel);
-
-// The characters that may be typed into a limit field: digits, backspace, tab,
-// "-", "." and the exponent marker.
-bool isLimitCharacter(char32_t character);

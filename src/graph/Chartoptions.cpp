@@ -2,6 +2,7 @@
 
 #include "graph/Chart.h"
 #include "shell/UiServices.h"
+#include "table/TypingFilter.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -310,16 +311,18 @@ bool TChartOptionsForm::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if ((watched == c.minEdit || watched == c.maxEdit) && event->type() == QEvent::KeyPress)
-            return dropsTypedKey(static_cast<const QKeyEvent&>(*event));
+            return dropsTypedKey(static_cast<const QKeyEvent&>(*event),
+                                 document_.table.decimalSeparator());
     }
     return QDialog::eventFilter(watched, event);
 }
 
-bool TChartOptionsForm::dropsTypedKey(const QKeyEvent& event) {
+// The limits are numbers as the table's cells are: the same characters may be typed.
+bool TChartOptionsForm::dropsTypedKey(const QKeyEvent& event, char separator) {
     if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         return false;
     for (const QChar ch : event.text())
-        if (ch.isPrint() && !isLimitCharacter(ch.unicode()))
+        if (ch.isPrint() && !passesTypingFilter(ch.unicode(), separator))
             return true;
     return false;
 }

@@ -87,7 +87,7 @@ private:
     void axisPanelClick(PlotAxis axis);
     void ResetButtonClick();
     void CancelButtonClick();
-    static bool dropsTypedKey(const QKeyEvent& event);
+    static bool dropsTypedKey(const QKeyEvent& event, char separator);
 
     UiServices& ui_;
     Document& document_;

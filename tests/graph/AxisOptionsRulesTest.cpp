@@ -215,11 +215,4 @@ TEST(AxisOptionsRules, ClosingAndPanelClicksWhileAnAxisIsPending) {
     EXPECT_EQ(closeButtonRefusal(xPending)->caption, "Error");
 }
 
-TEST(AxisOptionsRules, LimitFieldsTakeNumberCharactersOnly) {
-    for (char32_t c : {U'0', U'9', U'\b', U'\t', U'-', U'.', U'E', U'e'})
-        EXPECT_TRUE(isLimitCharacter(c)) << int(c);
-    for (char32_t c : {U'+', U',', U' ', U'a', U'x', U'\u00e9', U'/', U':'})
-        EXPECT_FALSE(isLimitCharacter(c)) << int(c);
-}
-
 } // namespace
