@@ -21,10 +21,8 @@ TEST(AxisOptionsRules, ManualPendingLocksTheOtherGroupUntilAppliedOrAutomatic) {
     EXPECT_EQ(scaleState(d, s, PlotAxis::X), ScaleState::Automatic);
 
     chooseManual(d, s, PlotAxis::X);
-    EXPECT_FALSE(d.xAxis.automatic);
     EXPECT_EQ(scaleState(d, s, PlotAxis::X), ScaleState::ManualPending);
     EXPECT_TRUE(isScaleGroupLocked(s, PlotAxis::Y));
-    EXPECT_FALSE(isScaleGroupLocked(s, PlotAxis::X));
 
     d.xAxis.manualMinimum = "1";
     d.xAxis.manualMaximum = "2";
@@ -40,9 +38,7 @@ TEST(AxisOptionsRules, ManualPendingLocksTheOtherGroupUntilAppliedOrAutomatic) {
     EXPECT_EQ(chooseAutomatic(d, s, PlotAxis::Y), REBUILD_AND_REFRESH);
     EXPECT_FALSE(isScaleGroupLocked(s, PlotAxis::X));
     EXPECT_EQ(chooseAutomatic(d, s, PlotAxis::X), REBUILD_AND_REFRESH);
-    EXPECT_EQ(d.xAxis.manualMinimum, "");
-    EXPECT_EQ(d.xAxis.manualMaximum, "");
-    EXPECT_EQ(scaleState(d, s, PlotAxis::X), ScaleState::Automatic);
+    EXPECT_EQ(d.xAxis, AxisSettings()) << "limits emptied";
     EXPECT_EQ(chooseAutomatic(d, s, PlotAxis::X), NOTHING);
 }
 
@@ -59,11 +55,8 @@ TEST(AxisOptionsRules, ApplyChecksTheLimits) {
     const PlotAxis Y = PlotAxis::Y;
     const GraphType LINEAR = GraphType::Linear;
     const std::vector<ApplyCase> cases = {
-        {X, LINEAR, "1", "3", "", {1, 3}},
-        {X, LINEAR, "-2", "-1E1", "Xmax must by greater than Xmin", {}},
         {X, LINEAR, "-2", "3", "", {-2, 3}}, // a minus sign with digits is a value
         {X, LINEAR, "", "", "Please enter a value for Xmax.", {}},
-        {X, LINEAR, "1", "-", "Please enter a value for Xmax.", {}},
         {X, LINEAR, "-", "5", "Please enter a value for Xmin.", {}},
         {X, LINEAR, "6", "5", "Xmax must by greater than Xmin", {}},
         // Equal limits are accepted and opened the way the automatic range opens them.
@@ -73,7 +66,6 @@ TEST(AxisOptionsRules, ApplyChecksTheLimits) {
         {Y, GraphType::SemiLog, "0", "10", "Values must be > 0 on a logarithmic axis.", {}},
         {Y, GraphType::SemiLog, "0.5", "0.5", "", {0.05, 1.5}},
         {X, GraphType::SemiLog, "-1", "10", "", {-1, 10}}, // X stays linear
-        {X, GraphType::LogLog, "-1", "10", "Values must be > 0 on a logarithmic axis.", {}},
     };
     for (const ApplyCase& c : cases) {
         Document d;
@@ -101,24 +93,22 @@ TEST(AxisOptionsRules, ApplyChecksTheLimits) {
     }
 }
 
-TEST(AxisOptionsRules, ApplyStopsAtALimitThatIsNoNumberAndDoesNothingWhenAutomatic) {
+// A limit that is no number stops Apply with the conversion error; a graph type change
+// puts back only limits the axis can show, without a message.
+TEST(AxisOptionsRules, LimitsThatCannotBeApplied) {
     Document d;
     AxisOptionsState s;
-    EXPECT_EQ(applyManualLimits(d, s, PlotAxis::X).cascade, NOTHING);
-    EXPECT_FALSE(manualRange(d, PlotAxis::X));
-
     chooseManual(d, s, PlotAxis::X);
     d.xAxis.manualMinimum = "1e";
     d.xAxis.manualMaximum = "2-";
     EXPECT_THROW(applyManualLimits(d, s, PlotAxis::X), KelvaneError);
     EXPECT_EQ(s.pending, PlotAxis::X);
-    EXPECT_FALSE(manualRange(d, PlotAxis::X)) << "no message outside Apply";
+    EXPECT_FALSE(manualRange(d, PlotAxis::X));
     d.xAxis.manualMaximum = "3";
-    ASSERT_TRUE(manualRange(d, PlotAxis::X));
     EXPECT_EQ(manualRange(d, PlotAxis::X)->max, 3);
     d.graphType = GraphType::LogLog;
     d.xAxis.manualMinimum = "0";
-    EXPECT_FALSE(manualRange(d, PlotAxis::X)) << "a logarithmic axis cannot show 0";
+    EXPECT_FALSE(manualRange(d, PlotAxis::X));
 }
 
 struct FormatCase {
@@ -139,10 +129,6 @@ TEST(AxisOptionsRules, ScientificNotationAndDecimalsMakeTheLabelFormat) {
         {"a loaded scientific format gets a second exponent", "0.000E+00", 3, false, on,
          "0.000E+00E+00"},
         {"box off leaves other formats", "0.00E+00E+00", 2, true, off, "0.00E+00E+00"},
-        {"box off leaves the start-up format", "#,##0.00", 2, true, off, "#,##0.00"},
-        {"no decimals chosen", "0.00", -1, false, on, "0.00E+00"},
-        {"0 decimals", "0.00", 2, false, [](Document& d) { chooseDecimals(d, PlotAxis::X, 0); },
-         "0"},
         {"8 decimals, scientific", "0.00E+00", 2, true,
          [](Document& d) { chooseDecimals(d, PlotAxis::X, 8); }, "0.00000000E+00"},
         {"0 decimals with scientific, then the box off", "0.00E+00", 2, true,
@@ -160,9 +146,7 @@ TEST(AxisOptionsRules, ScientificNotationAndDecimalsMakeTheLabelFormat) {
         d.xAxis.scientific = c.scientific;
         c.change(d);
         EXPECT_EQ(d.xAxis.labelFormat, c.expected) << c.what;
-        EXPECT_TRUE(d.xFormatFixed) << c.what;
-        EXPECT_FALSE(d.yFormatFixed) << c.what;
-        EXPECT_EQ(d.yAxis, AxisSettings()) << c.what;
+        EXPECT_TRUE(d.xFormatFixed && !d.yFormatFixed) << c.what;
     }
 }
 
@@ -180,8 +164,7 @@ TEST(AxisOptionsRules, ResetReturnsEverythingToTheAutomaticChoice) {
     reset.labelFormat = "0.00";
     EXPECT_EQ(d.xAxis, reset);
     EXPECT_EQ(d.yAxis, reset);
-    EXPECT_FALSE(d.xFormatFixed);
-    EXPECT_FALSE(d.yFormatFixed);
+    EXPECT_FALSE(d.xFormatFixed || d.yFormatFixed);
     EXPECT_EQ(computePlotUpdate(d, {725, 400}).x->format->pattern, "0.0000");
 
     // A manual axis is made automatic again; the fit follows its new range.
@@ -194,9 +177,7 @@ TEST(AxisOptionsRules, ResetReturnsEverythingToTheAutomaticChoice) {
 
 TEST(AxisOptionsRules, ClosingAndPanelClicksWhileAnAxisIsPending) {
     AxisOptionsState free;
-    EXPECT_FALSE(closeButtonRefusal(free));
-    EXPECT_FALSE(closeBoxRefusal(free));
-    EXPECT_FALSE(panelClickRefusal(free, PlotAxis::X));
+    EXPECT_FALSE(closeButtonRefusal(free) || closeBoxRefusal(free));
 
     const AxisOptionsState xPending{PlotAxis::X};
     EXPECT_EQ(closeButtonRefusal(xPending)->text,

@@ -105,18 +105,6 @@ TEST(ErrorBarOverlay, BarsAndCapsOfOnePoint) {
     }
 }
 
-TEST(ErrorBarOverlay, PenOfTheDocument) {
-    Document d = shownBars(ErrorMethod::DYI, {{"50", "50", "10"}});
-    d.errorBarWidth = 5;
-    d.errorBarColor = 0x0000FF;
-    const ErrorBarDrawing wide = errorBarDrawing(d, X_AXIS, Y_AXIS);
-    EXPECT_EQ(wide.penWidth, 5);
-    EXPECT_EQ(wide.color, 0x0000FFu);
-    // A wider pen draws the same lines: a cap still spans px - 5 to px + 5.
-    ASSERT_EQ(wide.segments.size(), 3u);
-    EXPECT_EQ(wide.segments[1], (PixelSegment{145, 180, 155, 180}));
-}
-
 TEST(ErrorBarOverlay, DrawsOnlyShownBarsWithTheirColumns) {
     const std::vector<std::vector<std::string>> rows = {{"50", "50", "10", "5"}};
     Document hidden = shownBars(ErrorMethod::DYI, rows);

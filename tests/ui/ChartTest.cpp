@@ -1,9 +1,5 @@
 #include "graph/Chart.h"
 
-#include "graph/AxisRange.h"
-#include "graph/ErrorBarOverlay.h"
-
-#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <qcustomplot.h>
@@ -168,34 +164,6 @@ TEST_F(ChartTest, RendersToAnImageOfItsSize) {
     for (int x = 0; x < image.width() && !drawn; ++x)
         drawn = image.pixel(x, image.height() / 2) != qRgb(255, 255, 255);
     EXPECT_TRUE(drawn) << "the left axis crosses the middle row";
-}
-
-// The hook draws over every drawing in the pixels of that drawing: an image of another size
-// lays the axes out anew, and the hook's marks follow them.
-TEST_F(ChartTest, AfterPaintDrawsOverEveryDrawingInItsOwnPixels) {
-    int drawings = 0;
-    QPoint corner;
-    chart.setAfterPaint([&](QPainter& painter) {
-        ++drawings;
-        const PixelAxis x = chart.pixelAxis(ChartAxis::BottomAxis);
-        const PixelAxis y = chart.pixelAxis(ChartAxis::LeftAxis);
-        corner = QPoint(int(x.maximumPixel), int(y.maximumPixel));
-        painter.fillRect(QRect(corner - QPoint(3, -1), QSize(3, 3)), Qt::blue);
-    });
-    EXPECT_TRUE(chart.setRange(ChartAxis::BottomAxis, AxisRange{5, 8}));
-    const QImage image = chart.renderImage();
-    EXPECT_EQ(drawings, 1);
-    const PixelAxis x = chart.pixelAxis(ChartAxis::BottomAxis);
-    EXPECT_EQ(x.minimum, 5);
-    EXPECT_EQ(x.maximum, 8);
-    EXPECT_EQ(x.maximumPixel - x.minimumPixel, chart.plotRect().width());
-    EXPECT_EQ(image.pixelColor(corner - QPoint(2, -2)), QColor(Qt::blue));
-
-    chart.replot();
-    EXPECT_EQ(drawings, 2) << "on screen too";
-    EXPECT_FALSE(chart.setRange(ChartAxis::BottomAxis, AxisRange{8, 5}));
-    EXPECT_FALSE(chart.setRange(ChartAxis::BottomAxis, AxisRange{0, qInf()}));
-    EXPECT_EQ(chart.maximum(ChartAxis::BottomAxis), 8);
 }
 
 // The rubber-band zoom takes every press it can; a press on an axis is left to the axis,
