@@ -172,6 +172,7 @@ void TMainForm::createStatusBar(const ScreenScale& scale) {
 // The dialogs are created once, after the main window, and hidden between uses.
 void TMainForm::createDialogs() {
     aboutBox_ = new TAboutBox(ui_, this);
+    createFunctionForm();
     createColumnDialogs();
 }
 

@@ -2,7 +2,9 @@
 
 #include <QAbstractTableModel>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 class DataTable;
 struct Document;
@@ -35,6 +37,9 @@ public:
     void deleteColumn(int column);                          // the roles behind it move down
     void renameColumn(int column, const std::string& name); // axis titles follow the name
     void setDataRowCount(int n);
+    // Writes a column's data cells at once: cells[row - 1] for row 1 on, where nullopt keeps
+    // the cell's text. No cell counts as edited by the user.
+    void setColumnCells(int column, const std::vector<std::optional<std::string>>& cells);
     // New, Open and import put a whole other document in place.
     void replaceDocument(Document document);
 
