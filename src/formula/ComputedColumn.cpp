@@ -11,13 +11,6 @@ UserMessage stop(const std::string& text, const std::string& caption) {
     return {text, caption, MessageIcon::Stop, MessageButtons::Ok};
 }
 
-std::string trimmedBlanks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Every occurrence of `reference`, from the left, replaced by `variable`.
 std::string replaceReference(const std::string& text, const std::string& reference,
                              const std::string& variable) {
@@ -63,8 +56,15 @@ std::string variableList(const DataTable& table) {
     return list;
 }
 
+std::string trimmedName(const std::string& name) {
+    const std::size_t first = name.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
 std::string columnReference(const std::string& name) {
-    return '"' + trimmedBlanks(name) + '"';
+    return '"' + trimmedName(name) + '"';
 }
 
 std::vector<std::string> columnReferences(const DataTable& table) {

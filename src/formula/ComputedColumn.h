@@ -23,7 +23,9 @@ std::string variableName(int column);
 // The variable names of data columns 1..C-1 joined by commas: AAA,AAAA,AAAAA.
 std::string variableList(const DataTable& table);
 
-// A column's reference: its name without leading and trailing blanks, in double quotes.
+// A column name without its leading and trailing blanks, as a reference quotes it.
+std::string trimmedName(const std::string& name);
+// A column's reference: its trimmed name in double quotes.
 std::string columnReference(const std::string& name);
 // The references of data columns 1..C-1 in order, as the window's column list offers them.
 std::vector<std::string> columnReferences(const DataTable& table);
