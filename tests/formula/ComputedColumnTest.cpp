@@ -163,20 +163,15 @@ TEST(ComputedColumnRows, RowsThatCannotBeEvaluatedAreLeftEmptyAndCounted) {
             empty += cell && cell->empty();
         EXPECT_EQ(results.unevaluatedRows, empty);
     }
-}
 
-TEST(ComputedColumnRows, WarningCountsTheRowsAndNamesTheFirst) {
-    ColumnResults results;
-    EXPECT_FALSE(unevaluatedRowsWarning(results));
-    results.unevaluatedRows = 3;
-    results.firstUnevaluatedRow = 7;
-    EXPECT_EQ(unevaluatedRowsWarning(results),
-              (UserMessage{"3 rows could not be evaluated (the first is row 7); their cells were "
+    // One message after the loop counts the rows and names the first.
+    EXPECT_EQ(unevaluatedRowsWarning(compute(t, "\"X\"/0")),
+              (UserMessage{"3 rows could not be evaluated (the first is row 1); their cells were "
                            "left empty.",
                            "Warning", MessageIcon::Warning, MessageButtons::Ok}));
-    results.unevaluatedRows = 1;
-    EXPECT_EQ(unevaluatedRowsWarning(results)->text,
-              "1 row could not be evaluated (row 7); its cell was left empty.");
+    EXPECT_EQ(unevaluatedRowsWarning(compute(t, "1/\"X\""))->text,
+              "1 row could not be evaluated (row 2); its cell was left empty.");
+    EXPECT_FALSE(unevaluatedRowsWarning(compute(t, "\"X\"+1")));
 }
 
 TEST(ComputedColumnRows, ACellThatIsNoNumberStopsBeforeAnyResult) {
