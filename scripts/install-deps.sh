@@ -4,6 +4,8 @@
 # when anything is missing, so a fresh machine works and a ready one is quick.
 # libqt6svg6 brings the plugins that draw the program's SVG icons. groff
 # renders the two guides to PDF; libgs10-common holds the fonts it embeds.
+# rsvg-convert draws the icon's pixel sizes; the desktop validators, the
+# MIME database and gio check the installed desktop files in the tests.
 set -euo pipefail
 
 packages=(
@@ -15,6 +17,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-liberation fontconfig
   groff libgs10-common
+  librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin file
 )
 
 missing=()

@@ -219,11 +219,6 @@ std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
                                      FileExportGraphJpeg,
                                      FilePrintData,
                                      FilePrintChart,
-                                     editCopy,
-                                     editPaste,
-                                     editCut,
-                                     editDelete,
-                                     LabelChart,
                                      ShowErrorBars,
                                      DataPointColor1,
                                      FitLineColor1,
@@ -231,7 +226,6 @@ std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
                                      ChartOptionsAction,
                                      AnalyzeDataAction};
     pending.insert(pending.end(), graphTypeItems.begin(), graphTypeItems.end());
-    pending.insert(pending.end(), pointStyleItems.begin(), pointStyleItems.end());
     pending.insert(pending.end(), errorBarWidthItems.begin(), errorBarWidthItems.end());
     return pending;
 }

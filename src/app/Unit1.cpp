@@ -15,6 +15,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -172,6 +174,7 @@ void TMainForm::createStatusBar(const ScreenScale& scale) {
 // The dialogs are created once, after the main window, and hidden between uses.
 void TMainForm::createDialogs() {
     aboutBox_ = new TAboutBox(ui_, this);
+    createLabelDialog();
     createFunctionForm();
     createColumnDialogs();
 }
@@ -194,6 +197,7 @@ void TMainForm::connectCommands() {
     onCommand(a.ErrorMethodGuide, &TMainForm::ErrorMethodGuideExecute);
     onCommand(a.HelpAbout, &TMainForm::HelpAboutExecute);
     connectFitCommands();
+    connectEditCommands();
 
     // A checkable item marks itself when clicked. The check marks follow the document
     // instead, so they are shown anew after every click, whether or not a command ran.
@@ -207,6 +211,7 @@ void TMainForm::connectCommands() {
     for (QAction* item : marked)
         connect(item, &QAction::triggered, this, &TMainForm::showCheckMarks);
     connectColumnAndFitCommands();
+    connectLabelCommands();
 }
 
 // The texts of the start-up configuration; the fit-configuration commands write their
@@ -290,8 +295,9 @@ void TMainForm::ClearFit() {
     chart_->replot();
 }
 
-// An edited cell whose text changed: the fit no longer matches the data. A text that does
-// not convert stops the re-plot with its message, which is kept for commitCellEdit.
+// An edited cell whose new text passed the entry check: the fit no longer matches the data.
+// A text that does not convert (a lone "-" on a linear graph passes the check) stops the
+// re-plot with its message, which is kept for commitCellEdit.
 void TMainForm::acceptCellEntry() {
     rejectedEntry_ = runCommand(ui_, [this] {
         document_.modified = true;
@@ -346,10 +352,22 @@ void TMainForm::ErrorMethodGuideExecute() {
     openGuide(QLatin1String(ERROR_METHOD_GUIDE));
 }
 
-// The guides are looked for beside the current directory; a missing guide is not reported.
+// The guides are looked for in the current directory, then beside the program (a build
+// tree), then in the installed documentation folder: a program started from the desktop's
+// menu runs in the home folder. A missing guide is not reported.
 void TMainForm::openGuide(const QString& fileName) {
-    if (QFileInfo::exists(fileName))
+    if (QFileInfo::exists(fileName)) {
         ui_.openDocument(fileName);
+        return;
+    }
+    for (const QString& folder :
+         {QCoreApplication::applicationDirPath(), QStringLiteral(KELVANE_DOC_DIR)}) {
+        const QString path = QDir(folder).filePath(fileName);
+        if (QFileInfo::exists(path)) {
+            ui_.openDocument(path);
+            return;
+        }
+    }
 }
 
 void TMainForm::HelpAboutExecute() {

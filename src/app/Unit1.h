@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@ struct AxisRange;
 struct AxisUpdate;
 struct FitOutcome;
 struct AxisSettings;
+struct CellRect;
 struct PlotView;
 class DataStringGrid;
 class MainActions;
@@ -32,6 +34,7 @@ class TColumnLabelDlg;
 class TDeleteColumnDlg;
 class TFitDlg;
 class TFunctionForm;
+class TchartLabelDlg;
 class TNewColumnDlg;
 class UiServices;
 
@@ -114,6 +117,27 @@ private:
     void acceptCellEntry();
     std::optional<std::string> commitCellEdit();
 
+    // ---- Cell editing and the clipboard (EditCommands.cpp) -----------------------------
+    // An open edit committed before a command acts on the table.
+    struct CommittedEdit {
+        bool refused = false; // the user is back in the cell; the command does not run
+        std::optional<std::string> shownMessage; // what the entry's own re-plot showed
+    };
+    // Whether a command marks the document and removes a shown fit before or after it
+    // changes the cells.
+    enum class FitGoes { BeforeTheChange, AfterTheChange };
+    void connectEditCommands();
+    void editCopyExecute();
+    void editPasteExecute();
+    void editCutExecute();
+    void editDeleteExecute();
+    CommittedEdit commitForCommand();
+    void changeSelectedCells(FitGoes when, const std::function<void(const CellRect&)>& change);
+    void pasteInto(const CellRect& selection);
+    CellRect selectedCells() const;
+    void copyToClipboard(const CellRect& cells);
+    // ---- end of cell editing and the clipboard -----------------------------------------
+
     // --- Column management and fit configuration (ColumnCommands.cpp, FitConfigCommands.cpp)
 public:
     // Also run by the file commands, which replay a document's settings.
@@ -134,6 +158,15 @@ private:
     bool addNamedColumn(const QString& prompt);
     bool offerNewColumns(ErrorMethod method);
     void markErrorMethod(ErrorMethod method);
+
+    // --- Graph labels and point style (LabelCommands.cpp)
+    void createLabelDialog();
+    void connectLabelCommands();
+    void LabelChartExecute();
+    void PointStyleActionExecute(int tag);
+
+    TchartLabelDlg* chartLabelDlg_ = nullptr;
+    // --- end of graph labels and point style
 
     TNewColumnDlg* newColumnDlg_ = nullptr;
     TFitDlg* fitDlg_ = nullptr;

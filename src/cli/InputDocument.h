@@ -4,8 +4,6 @@
 
 #include <string>
 
-inline constexpr const char* FILE_NOT_FOUND = "File Not Found!";
-
 // The document a batch fit works on, read from a file. A plain-text table
 // goes into the table the way the window's text import puts it there (line i
 // is row i, the first line fixes the columns) and keeps every other setting

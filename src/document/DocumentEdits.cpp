@@ -52,6 +52,19 @@ void renameColumn(Document& document, int column, const std::string& name) {
     document.table.renameColumn(column, name);
 }
 
+void keepRolesInTable(Document& document) {
+    const int dataColumns = document.table.columnCount() - 1;
+    const auto outside = [dataColumns](int column) { return column < 1 || column > dataColumns; };
+    ColumnRoles& roles = document.roles;
+    for (int* uncertainty : {&roles.dx, &roles.dy})
+        if (*uncertainty != -1 && outside(*uncertainty))
+            *uncertainty = -1;
+    if (outside(roles.x))
+        roles.x = 1;
+    if (outside(roles.y))
+        roles.y = std::min(2, dataColumns);
+}
+
 Cascade chooseColumns(Document& document, const ColumnRoles& roles) {
     document.roles = roles;
     document.xAxisTitle = document.table.columnName(roles.x);

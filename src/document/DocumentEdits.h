@@ -39,6 +39,11 @@ void deleteColumn(Document& document, int column);
 // Renames a column; an axis title that shows the old name takes the new one.
 void renameColumn(Document& document, int column, const std::string& name);
 
+// After the table lost columns (an import with fewer): a role naming a column
+// the table no longer has would read past it. dX and dY become none; X and Y
+// fall back to columns 1 and 2, or 1 where there is only one.
+void keepRolesInTable(Document& document);
+
 // "Select Columns for Graph" confirmed: the roles, and the axis titles from
 // the names of the X and Y columns. The points change, so a shown fit goes.
 Cascade chooseColumns(Document& document, const ColumnRoles& roles);

@@ -4,7 +4,9 @@ namespace {
 
 constexpr char END_OF_TEXT = 26;
 
-bool isBlankOrControl(unsigned char c) { return c <= ' '; }
+bool isBlankOrControl(unsigned char c) {
+    return c <= ' ';
+}
 
 // Reads one line into `line`, without its line end. Returns false at the end
 // of the text (end of file or character 26) when no line is left.
@@ -54,6 +56,7 @@ TextTable readTextTable(std::istream& in, std::size_t maxRows) {
     bool endOfText = false;
     bool first = true;
     while (readLine(in, line, endOfText)) {
+        ++table.lineCount;
         if (first) {
             table.columnCount =
                 static_cast<int>(splitImportLine(line, TextTable::MAX_COLUMNS).size());
@@ -61,7 +64,7 @@ TextTable readTextTable(std::istream& in, std::size_t maxRows) {
         }
         if (table.rows.size() == maxRows) {
             table.truncated = true;
-            break;
+            continue;
         }
         table.rows.push_back(splitImportLine(line, static_cast<std::size_t>(table.columnCount)));
     }

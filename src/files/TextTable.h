@@ -18,6 +18,8 @@ struct TextTable {
     std::vector<std::vector<std::string>> rows;
     // True when the file held more lines than the reader was allowed to keep.
     bool truncated = false;
+    // Every line of the text, those not kept included.
+    std::size_t lineCount = 0;
 };
 
 // Splits one line the way the import does: leading blanks and control
@@ -26,5 +28,6 @@ struct TextTable {
 std::vector<std::string> splitImportLine(const std::string& line, std::size_t maxValues);
 
 // Reads a whole table. A character 26 ends the text; line ends are LF or
-// CR LF. At most maxRows rows are kept; later lines set `truncated`.
+// CR LF. At most maxRows rows are kept; later lines set `truncated` and are
+// only counted.
 TextTable readTextTable(std::istream& in, std::size_t maxRows);

@@ -16,10 +16,14 @@ void setDataColumnCount(DataTable& table, int dataColumns) {
 void fillTableFromText(DataTable& table, const TextTable& text) {
     table.clearCells();
     setDataColumnCount(table, text.columnCount);
-    const int rows = std::min(static_cast<int>(text.rows.size()), table.dataRowCount());
+    const int shown = table.dataRowCount();
+    const int largest = DataTable::ROW_COUNT_CHOICES.back();
+    table.setDataRowCount(largest); // the rows beyond the count are written out of sight
+    const int rows = std::min(static_cast<int>(text.rows.size()), largest);
     for (int row = 1; row <= rows; ++row) {
         const std::vector<std::string>& values = text.rows[static_cast<std::size_t>(row - 1)];
         for (std::size_t column = 0; column < values.size(); ++column)
             table.setCellText(static_cast<int>(column) + 1, row, values[column]);
     }
+    table.setDataRowCount(shown);
 }

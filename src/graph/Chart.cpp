@@ -61,6 +61,7 @@ Chart::Chart(char decimalSeparator, QWidget* parent)
     createSeries();
     footer_ = new FramedFooter(plot_);
     footer_->setVisible(false);
+    connect(plot_, &QCustomPlot::mouseDoubleClick, this, &Chart::doubleClicked);
 }
 
 QCPAxis* Chart::axis(ChartAxis which) const {

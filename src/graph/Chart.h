@@ -88,6 +88,10 @@ public:
     QImage renderImage();
     void replot();
 
+signals:
+    // A double click anywhere on the graph.
+    void doubleClicked();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

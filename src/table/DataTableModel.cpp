@@ -1,10 +1,12 @@
 #include "table/DataTableModel.h"
 
 #include "document/DocumentEdits.h"
+#include "table/EntryCheck.h"
 
 #include <QScopedValueRollback>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 DataTableModel::DataTableModel(Document& document, QObject* parent)
@@ -20,6 +22,10 @@ int DataTableModel::summaryRow() const {
 
 bool DataTableModel::isDataCell(const QModelIndex& index) const {
     return index.isValid() && index.row() < summaryRow();
+}
+
+CellRect DataTableModel::editableCells() const {
+    return {1, 1, table().columnCount() - 1, table().dataRowCount()};
 }
 
 void DataTableModel::setSummaryText(const std::string& text) {
@@ -53,6 +59,10 @@ void DataTableModel::renameColumn(int column, const std::string& name) {
 
 // The data rows end where the summary block begins, so rows come and go just above it.
 // The row count also empties the summary block, so every cell is told of the change.
+void DataTableModel::columnNamesChanged() {
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
 void DataTableModel::setDataRowCount(int n) {
     if (!DataTable::isRowCountChoice(n))
         return;
@@ -90,6 +100,29 @@ void DataTableModel::replaceDocument(Document document) {
     endResetModel();
 }
 
+void DataTableModel::writeCells(const std::vector<CellWrite>& writes) {
+    const CellRect editable = editableCells();
+    std::optional<CellRect> changed;
+    for (const CellWrite& write : writes) {
+        if (!editable.contains(write.column, write.row))
+            continue;
+        document_.table.setCellText(write.column, write.row, write.text);
+        const CellRect cell{write.column, write.row, write.column, write.row};
+        changed = changed ? changed->united(cell) : cell;
+    }
+    if (changed)
+        emit dataChanged(index(changed->top - 1, changed->left - 1),
+                         index(changed->bottom - 1, changed->right - 1));
+}
+
+void DataTableModel::clearCells(const CellRect& cells) {
+    std::vector<CellWrite> writes;
+    for (int row = cells.top; row <= cells.bottom; ++row)
+        for (int column = cells.left; column <= cells.right; ++column)
+            writes.push_back({column, row, std::string()});
+    writeCells(writes);
+}
+
 int DataTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : table().rowCount() - 1;
 }
@@ -120,6 +153,11 @@ bool DataTableModel::setData(const QModelIndex& index, const QVariant& value, in
     const int row = tableRow(index);
     if (text == table().cellText(column, row))
         return true;
+    if (const auto refusal = entryRefusal(text, column, document_.graphType, document_.roles,
+                                          table().decimalSeparator())) {
+        emit entryRefused(index, *refusal);
+        return false;
+    }
     document_.table.setCellText(column, row, text);
     emit dataChanged(index, index);
     emit cellEdited(column, row);
@@ -129,6 +167,8 @@ bool DataTableModel::setData(const QModelIndex& index, const QVariant& value, in
 QVariant DataTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal)
+        return QStringLiteral("Double-Click to rename column");
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)

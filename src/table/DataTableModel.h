@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/UserMessage.h"
+#include "table/CellRange.h"
+
 #include <QAbstractTableModel>
 
 #include <optional>
@@ -10,7 +13,8 @@ class DataTable;
 struct Document;
 
 // Shows the document's DataTable to the grid view, and is the one path by which a change
-// of the table's structure reaches the views. The table's fixed names row and
+// of the table's structure or of its cells reaches the views. An edit (setData) passes the
+// entry check first. The table's fixed names row and
 // row-number column are the view's headers, so they stay in sight while scrolling and the
 // columns can be resized by their borders; model cell (r, c) is table cell (c + 1, r + 1).
 // The rows below the data form the summary block, whose text sits in its first cell.
@@ -24,6 +28,8 @@ public:
     // The first model row of the summary block.
     int summaryRow() const;
     bool isDataCell(const QModelIndex& index) const;
+    // The data cells, in table coordinates.
+    CellRect editableCells() const;
 
     // The summary block's text: a shown fit's short results, or nothing.
     void setSummaryText(const std::string& text);
@@ -36,12 +42,19 @@ public:
     void addColumn(const std::string& name);
     void deleteColumn(int column);                          // the roles behind it move down
     void renameColumn(int column, const std::string& name); // axis titles follow the name
+    // Names were changed with other fields of the document in one change.
+    void columnNamesChanged();
     void setDataRowCount(int n);
     // Writes a column's data cells at once: cells[row - 1] for row 1 on, where nullopt keeps
     // the cell's text. No cell counts as edited by the user.
     void setColumnCells(int column, const std::vector<std::optional<std::string>>& cells);
     // New, Open and import put a whole other document in place.
     void replaceDocument(Document document);
+
+    // Paste, cut and delete: texts written as they are, without the entry check. Cells
+    // outside the data are left alone. What else follows is the calling command's.
+    void writeCells(const std::vector<CellWrite>& writes);
+    void clearCells(const CellRect& cells);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -54,6 +67,8 @@ public:
 signals:
     // An edit changed the text of a data cell (table coordinates).
     void cellEdited(int column, int row);
+    // The entry check refused an edit; the cell keeps its text.
+    void entryRefused(const QModelIndex& cell, const UserMessage& refusal);
 
 private:
     const DataTable& table() const;

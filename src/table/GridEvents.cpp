@@ -7,9 +7,6 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 
-#include <algorithm>
-#include <climits>
-
 GridEvents::GridEvents(DataStringGrid& grid) : QObject(&grid), grid_(grid) {
     // Over the cells the selection is read once the view has handled the release; the names
     // row and the row numbers select nothing, and are part of the table for the mouse too.
@@ -38,17 +35,6 @@ bool GridEvents::eventFilter(QObject* watched, QEvent* event) {
 // The selection rectangle's rows; without a selection the current cell stands for it, as
 // the grid always has one cell selected.
 void GridEvents::emitMouseUp() {
-    int top = INT_MAX;
-    int bottom = -1;
-    for (const QItemSelectionRange& range : grid_.selectionModel()->selection()) {
-        top = std::min(top, range.top());
-        bottom = std::max(bottom, range.bottom());
-    }
-    if (bottom < 0) {
-        const QModelIndex current = grid_.currentIndex();
-        if (!current.isValid())
-            return;
-        top = bottom = current.row();
-    }
-    emit mouseUp(top + 1, bottom + 1);
+    if (const auto cells = grid_.selectedCells())
+        emit mouseUp(cells->top, cells->bottom);
 }

@@ -135,4 +135,28 @@ TEST(DocumentColumns, ChoosingColumnsSetsRolesTitlesAndModified) {
     EXPECT_TRUE(d.modified);
 }
 
+// An import with fewer columns must leave no role reading past the table.
+TEST(DocumentColumns, RolesOutsideTheTableFallBack) {
+    struct Case {
+        int dataColumns;
+        ColumnRoles before, after;
+    };
+    const Case cases[] = {
+        {4, {1, 3, 2, 4}, {1, 3, 2, 4}},   // all inside: nothing changes
+        {2, {3, 4, 1, 5}, {1, -1, 1, -1}}, // X falls back to 1, Y stays on 1
+        {2, {2, -1, 4, -1}, {2, -1, 2, -1}},
+        {1, {1, -1, 2, 3}, {1, -1, 1, -1}}, // one column: X and Y both on it
+    };
+    for (const Case& c : cases) {
+        Document d;
+        while (d.table.columnCount() - 1 > c.dataColumns)
+            d.table.deleteColumn(d.table.columnCount() - 1);
+        while (d.table.columnCount() - 1 < c.dataColumns)
+            d.table.addColumn("");
+        d.roles = c.before;
+        keepRolesInTable(d);
+        EXPECT_EQ(d.roles, c.after) << c.dataColumns;
+    }
+}
+
 } // namespace

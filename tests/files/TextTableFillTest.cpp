@@ -33,15 +33,18 @@ TEST(TextTableFill, ReplacesEveryCellAndTakesTheFirstLinesColumnCount) {
     EXPECT_EQ(t.columnName(1), "Time");
 }
 
-TEST(TextTableFill, LinesBeyondTheRowCountAreLeftOut) {
+TEST(TextTableFill, LinesBeyondTheRowCountAreKeptOutOfSight) {
     std::string text;
     for (int i = 1; i <= 40; ++i)
         text += std::to_string(i) + " 1\n";
     DataTable t;
     fillTableFromText(t, textOf(text));
+    EXPECT_EQ(t.dataRowCount(), 30);
     EXPECT_EQ(t.cellText(1, 30), "30");
+    EXPECT_FALSE(t.isFilled(1, 31)) << "out of sight";
     t.setDataRowCount(60);
-    EXPECT_FALSE(t.isFilled(1, 31));
+    EXPECT_EQ(t.cellText(1, 40), "40");
+    EXPECT_FALSE(t.isFilled(1, 41));
 }
 
 } // namespace

@@ -25,8 +25,8 @@ TEST(TextTableRead, LeadingBlanksRunsOfBlanksAndCrLf) {
 TEST(TextTableRead, TheFirstLineFixesTheColumnCount) {
     TextTable t = read("1 2 3\n4 5\n6 7 8 9\n");
     EXPECT_EQ(t.columnCount, 3);
-    EXPECT_EQ(t.rows[1], (Row{"4", "5"}));       // the third cell stays empty
-    EXPECT_EQ(t.rows[2], (Row{"6", "7", "8"}));  // values after the third are ignored
+    EXPECT_EQ(t.rows[1], (Row{"4", "5"}));      // the third cell stays empty
+    EXPECT_EQ(t.rows[2], (Row{"6", "7", "8"})); // values after the third are ignored
 }
 
 TEST(TextTableRead, AtMostFiftyColumns) {
@@ -67,6 +67,7 @@ TEST(TextTableRead, KeepsAtMostTheRowsAskedForAndSaysSo) {
     TextTable t = read("1\n2\n3\n4\n", 3);
     EXPECT_EQ(t.rows.size(), 3u);
     EXPECT_TRUE(t.truncated);
+    EXPECT_EQ(t.lineCount, 4u) << "the lines not kept are counted";
     EXPECT_FALSE(read("1\n2\n3\n", 3).truncated);
 }
 

@@ -109,6 +109,18 @@ TEST_F(MainFormTest, HelpCommandsOpenTheGuidesOnlyWhenPresent) {
     action("ErrorMethodGuide")->trigger();
     EXPECT_EQ(ui.openedDocuments,
               (std::vector<QString>{"kelvane_user_guide.pdf", "kelvane_error_methods_guide.pdf"}));
+
+    // Started elsewhere (from the desktop's menu, say), the program finds the guide beside
+    // itself.
+    ScratchCurrentDir elsewhere;
+    const QString beside =
+        QDir(QCoreApplication::applicationDirPath()).filePath("kelvane_user_guide.pdf");
+    QFile guide(beside);
+    ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
+    ui.openedDocuments.clear();
+    action("HelpContents")->trigger();
+    guide.remove();
+    EXPECT_EQ(ui.openedDocuments, std::vector<QString>{beside});
 }
 
 TEST_F(MainFormTest, AboutBoxShowsVersionAndMailsTheDevelopers) {

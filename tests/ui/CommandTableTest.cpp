@@ -62,10 +62,10 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   -
   E&xit
 &Data Table
-  &Copy [off]
-  &Paste [off]
-  Cu&t [off]
-  &Delete Selection [off]
+  &Copy
+  &Paste
+  Cu&t
+  &Delete Selection
   -
   &Add Column
   D&elete Column
@@ -82,7 +82,7 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
     180
     200
 &Graph
-  Set Graph &Labels [off]
+  Set Graph &Labels
   &Select Columns to Graph
   Show/Hide &Error Bars [off]
   -
@@ -93,11 +93,11 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   Graph &Options
     Data Point Color [off]
     Data Point Type
-      (x) Circle [off]
-      ( ) Rectangle [off]
-      ( ) Triangle [off]
-      ( ) Cross [off]
-      ( ) Star [off]
+      (x) Circle
+      ( ) Rectangle
+      ( ) Triangle
+      ( ) Cross
+      ( ) Star
     -
     Fit Line Color [off]
     -
@@ -138,11 +138,11 @@ Error &Method
 
 TEST_F(MainFormTest, PopUpMenus) {
     auto* edit = child<QMenu>("EditPopupMenu");
-    EXPECT_EQ(outline(edit->actions()).toStdString(), R"(&Copy [off]
-&Paste [off]
-Cu&t [off]
+    EXPECT_EQ(outline(edit->actions()).toStdString(), R"(&Copy
+&Paste
+Cu&t
 -
-&Delete Selection [off]
+&Delete Selection
 -
 &Add Column
 D&elete Column)");

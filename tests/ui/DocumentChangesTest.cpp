@@ -2,6 +2,8 @@
 
 #include "document/DocumentEdits.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 
 #include <functional>
@@ -76,6 +78,16 @@ TEST_F(ColumnFormTest, CommandsChangeTheDocumentAndNothingElse) {
              action("DeleteColumnAction")->trigger();
          },
          [](Document& d) { deleteColumn(d, 4); }},
+        {"paste",
+         [&] {
+             QApplication::clipboard()->setText("5\t6");
+             action("editPaste")->trigger();
+         },
+         [](Document& d) {
+             d.table.setCellText(1, 1, "5");
+             d.table.setCellText(2, 1, "6");
+             d.modified = true;
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -11,6 +11,8 @@ template <class T> static T takeFront(std::deque<T>& queue) {
 UiServices::Answer ScriptedUiServices::message(const QString& text, const QString& caption,
                                                Icon icon, Buttons buttons) {
     messages.push_back({text, caption, icon, buttons});
+    if (onMessage)
+        onMessage(messages.back());
     if (!answers.empty())
         return takeFront(answers);
     if (buttons == Buttons::Ok)

@@ -32,6 +32,9 @@ public:
     std::deque<std::optional<QColor>> colors;
     std::deque<bool> printerSetupAnswers;
 
+    // Called with every message as it is shown, while the program waits for the answer.
+    std::function<void(const Message&)> onMessage;
+
     // Records.
     std::vector<Message> messages;
     std::vector<QString> modalDialogTitles;

@@ -1,0 +1,51 @@
+// The graph's labels and the data points' style.
+
+#include "app/Unit1.h"
+
+#include "app/GuardedCommand.h"
+#include "app/MainActions.h"
+#include "graph/Chart.h"
+#include "graph/ChartLabelDlg.h"
+#include "graph/GraphLabels.h"
+#include "shell/UiServices.h"
+#include "table/DataStringGrid.h"
+#include "table/DataTableModel.h"
+
+#include <QAction>
+
+void TMainForm::createLabelDialog() {
+    chartLabelDlg_ = new TchartLabelDlg(ui_, document_, this);
+    // Typing a label is a change to save, whether or not OK follows.
+    connect(chartLabelDlg_, &TchartLabelDlg::labelEdited, this,
+            [this] { document_.modified = true; });
+}
+
+void TMainForm::connectLabelCommands() {
+    const MainActions& a = *actions_;
+    onCommand(a.LabelChart, &TMainForm::LabelChartExecute);
+    connect(chart_, &Chart::doubleClicked, this,
+            [this] { runCommand(ui_, [this] { LabelChartExecute(); }); });
+    for (QAction* item : a.pointStyleItems)
+        connect(item, &QAction::triggered, this, [this, item] {
+            runCommand(ui_, [this, item] { PointStyleActionExecute(item->data().toInt()); });
+            showCheckMarks();
+        });
+}
+
+// The axis titles are the X and Y columns' names: OK renames both columns with them.
+void TMainForm::LabelChartExecute() {
+    if (ui_.runModal(*chartLabelDlg_) != QDialog::Accepted)
+        return;
+    applyGraphLabels(document_, chartLabelDlg_->labels());
+    grid_->tableModel().columnNamesChanged();
+    showGraphTitles();
+    chart_->replot();
+}
+
+// A style of the data points only; the highlighted selection keeps its own markers. Not a
+// change to save.
+void TMainForm::PointStyleActionExecute(int tag) {
+    document_.pointStyle = pointStyleOfTag(tag);
+    chart_->setDataPointStyle(document_.pointStyle);
+    chart_->replot();
+}
