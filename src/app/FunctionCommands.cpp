@@ -42,7 +42,7 @@ void TMainForm::FunctionFormOK(ColumnFormula& formula) {
             model.addColumn(formula.name);
             column = document_.table.columnCount() - 1;
         }
-        model.setColumnCells(column, results.cells);
+        model.writeCells(cellWrites(results, column));
         document_.modified = true;
         ClearFit();
         functionForm_->hide();

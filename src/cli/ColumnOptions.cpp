@@ -48,9 +48,8 @@ void applyFormula(DataTable& table, const std::string& option, std::vector<std::
         table.addColumn(name);
         column = table.columnCount() - 1;
     }
-    for (int row = 1; row <= static_cast<int>(results.cells.size()); ++row)
-        if (const auto& text = results.cells[static_cast<std::size_t>(row - 1)])
-            table.setCellText(column, row, *text);
+    for (const CellWrite& write : cellWrites(results, column))
+        table.setCellText(write.column, write.row, write.text);
     if (const auto warning = unevaluatedRowsWarning(results))
         warnings.push_back(warning->text);
 }

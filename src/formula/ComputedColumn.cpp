@@ -134,6 +134,14 @@ ColumnResults computeColumn(const DataTable& table, Equation& equation) {
     return results;
 }
 
+std::vector<CellWrite> cellWrites(const ColumnResults& results, int column) {
+    std::vector<CellWrite> writes;
+    for (std::size_t i = 0; i < results.cells.size(); ++i)
+        if (results.cells[i])
+            writes.push_back({column, static_cast<int>(i) + 1, *results.cells[i]});
+    return writes;
+}
+
 std::optional<UserMessage> unevaluatedRowsWarning(const ColumnResults& results) {
     const int n = results.unevaluatedRows;
     if (n == 0)

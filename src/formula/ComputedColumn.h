@@ -2,6 +2,7 @@
 
 #include "common/UserMessage.h"
 #include "formula/Equation.h"
+#include "table/CellRange.h"
 #include "table/DataTable.h"
 
 #include <optional>
@@ -79,6 +80,9 @@ struct ColumnResults {
 // Throws KelvaneError with the conversion message at the first cell of a named column that
 // is not a number, before any result exists; the caller then writes nothing.
 ColumnResults computeColumn(const DataTable& table, Equation& equation);
+
+// The results as writes into the data cells of `column`, rows without data left out.
+std::vector<CellWrite> cellWrites(const ColumnResults& results, int column);
 
 // Written 0, an equation's failures would pass for measurements in the next fit; the
 // cells stay empty and this says how many there were.

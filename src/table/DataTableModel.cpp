@@ -5,7 +5,6 @@
 
 #include <QScopedValueRollback>
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -80,17 +79,6 @@ void DataTableModel::setDataRowCount(int n) {
         document_.table.setDataRowCount(n);
     }
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-}
-
-void DataTableModel::setColumnCells(int column,
-                                    const std::vector<std::optional<std::string>>& cells) {
-    const int rows = std::min(static_cast<int>(cells.size()), table().dataRowCount());
-    if (column < 1 || column >= table().columnCount() || rows == 0)
-        return;
-    for (int row = 1; row <= rows; ++row)
-        if (const auto& text = cells[static_cast<std::size_t>(row - 1)])
-            document_.table.setCellText(column, row, *text);
-    emit dataChanged(index(0, column - 1), index(rows - 1, column - 1));
 }
 
 void DataTableModel::replaceDocument(Document document) {

@@ -5,7 +5,6 @@
 
 #include <QAbstractTableModel>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,9 +44,6 @@ public:
     // Names were changed with other fields of the document in one change.
     void columnNamesChanged();
     void setDataRowCount(int n);
-    // Writes a column's data cells at once: cells[row - 1] for row 1 on, where nullopt keeps
-    // the cell's text. No cell counts as edited by the user.
-    void setColumnCells(int column, const std::vector<std::optional<std::string>>& cells);
     // New, Open and import put a whole other document in place.
     void replaceDocument(Document document);
 
