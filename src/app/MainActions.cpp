@@ -224,8 +224,7 @@ std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
                                      FitLineColor1,
                                      ErrorBarColor1,
                                      ChartOptionsAction,
-                                     AnalyzeDataAction,
-                                     DefineFunctionAction};
+                                     AnalyzeDataAction};
     pending.insert(pending.end(), graphTypeItems.begin(), graphTypeItems.end());
     pending.insert(pending.end(), errorBarWidthItems.begin(), errorBarWidthItems.end());
     return pending;

@@ -175,6 +175,7 @@ void TMainForm::createStatusBar(const ScreenScale& scale) {
 void TMainForm::createDialogs() {
     aboutBox_ = new TAboutBox(ui_, this);
     createLabelDialog();
+    createFunctionForm();
     createColumnDialogs();
 }
 
