@@ -5,6 +5,7 @@
 #include "app/MainActions.h"
 #include "fitctl/FitMessages.h"
 #include "fitctl/FitTexts.h"
+#include "formula/Function.h"
 #include "shell/UiServices.h"
 
 #include <QAction>
@@ -40,7 +41,7 @@ void TMainForm::SelectErrorMethod(ErrorMethod method) {
     enableCommand(actions_->ShowErrorBars, method != ErrorMethod::ESTDY);
     document_.errorBarsShown = false;
     setStatusText(3, QStringLiteral("Error Bars: OFF"));
-    // The Define Function window is hidden here once the program has one.
+    functionForm_->hide();
     ClearFit();
     document_.modified = true;
     setStatusText(1, QLatin1String(textsOf(method).statusText));

@@ -221,8 +221,7 @@ std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
                                      FilePrintChart,
                                      DataPointColor1,
                                      FitLineColor1,
-                                     AnalyzeDataAction,
-                                     DefineFunctionAction};
+                                     AnalyzeDataAction};
     return pending;
 }
 

@@ -172,6 +172,7 @@ void TMainForm::createStatusBar(const ScreenScale& scale) {
 void TMainForm::createDialogs() {
     aboutBox_ = new TAboutBox(ui_, this);
     createLabelDialog();
+    createFunctionForm();
     createColumnDialogs();
     createGraphWindows();
 }

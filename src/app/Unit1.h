@@ -28,10 +28,12 @@ class QPrinter;
 class QToolButton;
 class ScreenScale;
 struct Cascade;
+struct ColumnFormula;
 class TAboutBox;
 class TColumnLabelDlg;
 class TDeleteColumnDlg;
 class TFitDlg;
+class TFunctionForm;
 class TchartLabelDlg;
 class TNewColumnDlg;
 class TChartOptionsForm;
@@ -200,6 +202,15 @@ private:
     TDeleteColumnDlg* deleteColumnDlg_ = nullptr;
     TColumnLabelDlg* columnLabelDlg_ = nullptr;
     // --- end of column management and fit configuration
+
+    // --- Computed columns (FunctionCommands.cpp)
+private:
+    void createFunctionForm();
+    void XequalsExecute();
+    void FunctionFormOK(ColumnFormula& formula);
+
+    TFunctionForm* functionForm_ = nullptr;
+    // --- end of computed columns
 
     UiServices& ui_;
     Document document_;

@@ -1,5 +1,6 @@
 #include "cli/BatchFit.h"
 
+#include "cli/ColumnOptions.h"
 #include "cli/InputDocument.h"
 #include "common/KelvaneError.h"
 #include "fitctl/FitRequestRun.h"
@@ -80,6 +81,9 @@ BatchResult runBatchFit(const BatchRequest& request) {
     } catch (const KelvaneError& e) {
         return stop(result, ExitStatus::BadInput, e.what());
     }
+    if (std::optional<std::string> problem = applyColumnOptions(
+            document, request.columnNames, request.columnFormulas, result.warnings))
+        return stop(result, ExitStatus::BadInput, *problem);
     applyRequest(request, document);
     if (std::optional<std::string> problem = missingRoleProblem(document))
         return stop(result, ExitStatus::BadInput, *problem);

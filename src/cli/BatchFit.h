@@ -17,6 +17,10 @@ struct BatchRequest {
     // Data columns, numbered from 1 as the table numbers them.
     std::optional<int> x, y, dx, dy;
     std::optional<RowRange> rows;
+    // Names for the table's columns from column 1 on, then NAME=EQUATION texts computed in
+    // order before the fit.
+    std::vector<std::string> columnNames;
+    std::vector<std::string> columnFormulas;
 };
 
 // The program's exit status: the fit was refused or failed, or the input

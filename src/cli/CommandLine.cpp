@@ -49,6 +49,8 @@ struct Arguments {
     std::string model;
     std::string errors;
     std::string rows;
+    std::string names;
+    std::vector<std::string> formulas;
     ColumnOption x, y, dx, dy;
     bool json = false;
 };
@@ -66,9 +68,31 @@ void declare(CLI::App& app, Arguments& a) {
     app.add_option("--rows", a.rows, "Fit only rows A to B, like a selection in the window")
         ->type_name("A:B")
         ->check(ROW_RANGE);
+    app.add_option("--names", a.names,
+                   "Name the table's columns, from column 1 on, for the equations of --column")
+        ->type_name("A,B,...");
+    // One value per --column, so that the file after it is not taken for another; commas
+    // belong to the equation (min("X","Y")).
+    app.add_option("--column", a.formulas,
+                   "Fill column NAME (new, or overwritten) from an equation over the columns, "
+                   "referred to as \"NAME\", before the fit; repeatable, applied in order")
+        ->type_name("NAME=EQUATION")
+        ->allow_extra_args(false);
     app.add_flag("--json", a.json, "Print one JSON object with full-precision numbers");
     app.set_version_flag("--version", std::string("kelvane-fit ") + APPLICATION_VERSION);
     app.footer(EXIT_STATUSES);
+}
+
+std::vector<std::string> splitNames(const std::string& list) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    for (std::size_t comma = list.find(','); comma != std::string::npos;
+         comma = list.find(',', start)) {
+        names.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    names.push_back(list.substr(start));
+    return names;
 }
 
 CommandLine toCommandLine(const Arguments& a) {
@@ -86,6 +110,9 @@ CommandLine toCommandLine(const Arguments& a) {
     request.dy = a.dy.given();
     if (!a.rows.empty())
         request.rows = parseRowRange(a.rows);
+    if (!a.names.empty())
+        request.columnNames = splitNames(a.names);
+    request.columnFormulas = a.formulas;
     return line;
 }
 

@@ -13,6 +13,7 @@
 #include "fitctl/FitMessages.h"
 #include "fitctl/FitResultTexts.h"
 #include "fitctl/FitTexts.h"
+#include "formula/ComputedColumn.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,68 @@ TEST(BatchFit, WarningsStayWhenTheFitIsRefusedLater) {
     EXPECT_EQ(r.error, "The Log of a negative is undefined!");
     ASSERT_EQ(r.warnings.size(), 1u);
     EXPECT_EQ(r.warnings[0].rfind("Warning: You have incomplete row(s)", 0), 0u);
+}
+
+// The equations of --column, after --names, give the fit the table a person would have
+// typed in the units wanted.
+TEST(BatchFit, ColumnEquationsFillTheTableBeforeTheFit) {
+    const BatchResult typed = runBatchFit(requestFor("1 2 9\n2 4.5 8\n3 6.4 7\n"));
+    ASSERT_TRUE(typed.succeeded()) << typed.error;
+
+    BatchRequest request = requestFor("1000 1 9\n2000 2.25 8\n3000 3.2 7\n");
+    request.columnNames = {"t", " s "};
+    // A new column, then an overwritten one that the next equation reads.
+    request.columnFormulas = {"T = \"t\"/1000", "s=2*\"s\"", "t=\"T\""};
+    const BatchResult computed = runBatchFit(request);
+    ASSERT_TRUE(computed.succeeded()) << computed.error;
+    EXPECT_TRUE(computed.warnings.empty());
+    ASSERT_EQ(computed.outcome.parameters.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i)
+        EXPECT_EQ(computed.outcome.parameters[i].value, typed.outcome.parameters[i].value);
+
+    request.columnFormulas = {"T=1/(\"t\"-2000)"};
+    request.x = 4;
+    const BatchResult gaps = runBatchFit(request);
+    EXPECT_EQ(gaps.status, ExitStatus::FitFailed) << "two points left";
+    ColumnResults oneRow;
+    oneRow.unevaluatedRows = 1;
+    oneRow.firstUnevaluatedRow = 2;
+    ASSERT_FALSE(gaps.warnings.empty());
+    EXPECT_EQ(gaps.warnings[0], unevaluatedRowsWarning(oneRow)->text);
+}
+
+TEST(BatchFit, ColumnOptionsThatCannotBeAppliedStopTheRun) {
+    const DataTable plain;
+    const auto refusal = [&plain](const std::string& equation) {
+        auto checked = checkEquation(equation, columnReferences(plain), variableList(plain));
+        return std::get<UserMessage>(checked).text;
+    };
+    struct Case {
+        const char* table;
+        std::vector<std::string> names;
+        std::vector<std::string> formulas;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"1 2\n", {}, {"R=\"X\"+"}, refusal("\"X\"+")},
+        {"1 2\n", {}, {"R="}, refusal("")},
+        {"1 2\n", {}, {" =2"}, blankResultNameRefusal().text},
+        {"1 2\n", {}, {"R"}, "--column takes NAME=EQUATION, not R"},
+        {"1 2\n", {}, {"R=2", "S=\"r\""}, "Syntax error at character 1 in = function."},
+        {"abc 2\n", {}, {"R=\"X\"*2"}, "'abc' is not a valid floating point value"},
+        {"1.2.3 2\n", {}, {"R=2"}, tooManyDecimalPointsRefusal().text},
+        {"1 2\n", {"a", "b", "c"}, {}, "--names gives 3 names, but the table has 2 columns."},
+        {"1 2\n", {"a", " "}, {}, "--names leaves column 2 without a name."},
+        {"1 2\n", {"a", "a "}, {}, "--names gives two columns the name a."},
+    };
+    for (const Case& c : cases) {
+        BatchRequest request = requestFor(c.table);
+        request.columnNames = c.names;
+        request.columnFormulas = c.formulas;
+        const BatchResult r = runBatchFit(request);
+        EXPECT_EQ(r.status, ExitStatus::BadInput) << c.message;
+        EXPECT_EQ(r.error, c.message);
+    }
 }
 
 // Squares of values near the ends of the number range overflow: printed,

@@ -5,6 +5,7 @@
 #include "TempFiles.h"
 
 #include "cli/FitNames.h"
+#include "formula/ComputedColumn.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -203,10 +204,29 @@ TEST(KelvaneFit, InputsThatCannotBeFittedAsAskedAreUsageErrors) {
               "--errors dxdy needs the columns of dX and dY: give --dx N and --dy N.\n");
 }
 
+// Repeated --column options each take one equation; the file after them is the file.
+TEST(KelvaneFit, ColumnEquationsConvertUnitsBeforeTheFit) {
+    const ProgramRun typed = runKelvaneFit(table("seconds.txt", "1 4\n2 9\n3 12.8\n"));
+    const ProgramRun converted =
+        runKelvaneFit("--names ms,Y --column 'T=\"ms\"/1000' --column 'Y=2*\"Y\"' --x 3 " +
+                      table("milliseconds.txt", "1000 2\n2000 4.5\n3000 6.4\n"));
+    EXPECT_EQ(converted.status, 0) << converted.err;
+    EXPECT_EQ(converted.out, typed.out);
+    EXPECT_EQ(converted.err, "");
+
+    const DataTable plain;
+    auto checked = checkEquation("1/", columnReferences(plain), variableList(plain));
+    const ProgramRun refused = runKelvaneFit("--column 'R=1/' " + fixture("three_points.txt"));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, std::get<UserMessage>(checked).text + "\n");
+}
+
 TEST(KelvaneFit, HelpAndVersionExitWithZero) {
     const ProgramRun help = runKelvaneFit("--help");
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--model", "--errors", "--rows", "--json", "--dx", "--dy"})
+    for (const char* option :
+         {"--model", "--errors", "--rows", "--json", "--dx", "--dy", "--names", "--column"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     EXPECT_NE(help.out.find("--rows A:B "), std::string::npos) << "the form once, not twice";
     const ProgramRun version = runKelvaneFit("--version");

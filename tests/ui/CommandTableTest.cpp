@@ -127,7 +127,7 @@ Error &Method
 &Tools
   &Fit Data
   ( ) Show Cursor &Position [off]
-  &Define a Function [off]
+  &Define a Function
 &Help
   &User Guide
   &Error Method Guide

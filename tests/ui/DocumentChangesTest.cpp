@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 
 #include <functional>
 
@@ -54,6 +55,18 @@ TEST_F(ColumnFormTest, CommandsChangeTheDocumentAndNothingElse) {
         {"error method", [&] { action("dYi")->trigger(); },
          [](Document& d) {
              d.errorMethod = ErrorMethod::DYI;
+             d.modified = true;
+         }},
+        {"computed column",
+         [&] {
+             action("DefineFunctionAction")->trigger();
+             auto* window = form->findChild<QDialog*>("FunctionForm");
+             window->findChild<QLineEdit*>("NewColNameEdit")->setText("P");
+             window->findChild<QLineEdit*>("FunctionEdit")->setText("1/3");
+             press(*window, "OKButton");
+         },
+         [](Document& d) {
+             d.table.addColumn("P"); // every row is empty, so no cell is written
              d.modified = true;
          }},
         {"delete a column",
