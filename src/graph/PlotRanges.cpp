@@ -80,8 +80,10 @@ ErrorSpan errorSpanOf(const DataTable& table, const AxisInput& axis) {
     ErrorSpan span;
     forRowsWithBoth(table, axis.valueColumn, axis.errorColumn,
                     [&](int, long double v, long double dv) {
-                        const long double low = v - dv;
-                        const long double high = v + dv;
+                        // A bar is as long as its uncertainty, whatever its sign, as
+                        // the fit weights and the overlay draws it.
+                        const long double low = v - std::fabs(dv);
+                        const long double high = v + std::fabs(dv);
                         if (!axis.logarithmic || low > 0)
                             span.lo = span.lo ? std::min(*span.lo, low) : low;
                         if (!axis.logarithmic || high > 0)

@@ -160,6 +160,14 @@ TEST(PlotRanges, ShownErrorBarsWidenTheAxes) {
     EXPECT_DOUBLE_EQ(u.y->range.max, 21 + my);
 }
 
+TEST(PlotRanges, ANegativeUncertaintyWidensLikeItsSize) {
+    Document t = tableWithErrors();
+    t.table.setCellText(4, 1, "-2");
+    const PlotUpdate u = plot(withErrorBars(t, ErrorMethod::DYI));
+    EXPECT_DOUBLE_EQ(u.y->range.min, 8 - 10.0 / 400 * 4);
+    EXPECT_DOUBLE_EQ(u.y->range.max, 21 + 10.0 / 400 * 4);
+}
+
 TEST(PlotRanges, ErrorBarsWidenOnlyWhileShownAndUsedByTheMethod) {
     Document hidden = tableWithErrors();
     hidden.errorMethod = ErrorMethod::DXIDYI;
