@@ -88,13 +88,21 @@ void TMainForm::ShowErrorBarsExecute() {
     RefreshFit();
 }
 
-void TMainForm::ErrorBarColor1Click() {
+// The one colour dialog of the three colour commands opens with the colour last chosen in
+// any of them, not with the colour it is about to change.
+std::optional<ColorRef> TMainForm::chooseColor() {
     const auto chosen = ui_.chooseColor(colorOf(lastChosenColor_));
     if (!chosen)
-        return;
+        return std::nullopt;
     lastChosenColor_ = colorRefOf(*chosen);
-    document_.errorBarColor = lastChosenColor_;
-    chart_->replot();
+    return lastChosenColor_;
+}
+
+void TMainForm::ErrorBarColor1Click() {
+    if (const auto color = chooseColor()) {
+        document_.errorBarColor = *color;
+        chart_->replot();
+    }
 }
 
 // The item's check mark follows the document once the command has run.

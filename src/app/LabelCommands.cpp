@@ -23,8 +23,13 @@ void TMainForm::createLabelDialog() {
 void TMainForm::connectLabelCommands() {
     const MainActions& a = *actions_;
     onCommand(a.LabelChart, &TMainForm::LabelChartExecute);
-    connect(chart_, &Chart::doubleClicked, this,
-            [this] { runCommand(ui_, [this] { LabelChartExecute(); }); });
+    onCommand(a.DataPointColor1, &TMainForm::DataPointColor1Click);
+    onCommand(a.FitLineColor1, &TMainForm::FitLineColor1Click);
+    // The press of the double click may have begun a zoom; it ends with the dialog.
+    connect(chart_, &Chart::doubleClicked, this, [this] {
+        runCommand(ui_, [this] { LabelChartExecute(); });
+        chart_->cancelMouseAction();
+    });
     for (QAction* item : a.pointStyleItems)
         connect(item, &QAction::triggered, this, [this, item] {
             runCommand(ui_, [this, item] { PointStyleActionExecute(item->data().toInt()); });
@@ -40,6 +45,21 @@ void TMainForm::LabelChartExecute() {
     grid_->tableModel().columnNamesChanged();
     showGraphTitles();
     chart_->replot();
+}
+
+// Neither colour is a change to save.
+void TMainForm::DataPointColor1Click() {
+    if (const auto color = chooseColor()) {
+        document_.dataPointColor = *color;
+        showGraphSettings();
+    }
+}
+
+void TMainForm::FitLineColor1Click() {
+    if (const auto color = chooseColor()) {
+        document_.fitLineColor = *color;
+        showGraphSettings();
+    }
 }
 
 // A style of the data points only; the highlighted selection keeps its own markers. Not a

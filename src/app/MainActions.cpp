@@ -218,10 +218,7 @@ std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
                                      FileExportGraphBitmap,
                                      FileExportGraphJpeg,
                                      FilePrintData,
-                                     FilePrintChart,
-                                     DataPointColor1,
-                                     FitLineColor1,
-                                     AnalyzeDataAction};
+                                     FilePrintChart};
     return pending;
 }
 

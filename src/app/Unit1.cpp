@@ -210,6 +210,7 @@ void TMainForm::connectCommands() {
         connect(item, &QAction::triggered, this, &TMainForm::showCheckMarks);
     connectColumnAndFitCommands();
     connectLabelCommands();
+    connectCursorCommands();
     connectGraphCommands();
 }
 

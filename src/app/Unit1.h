@@ -35,6 +35,7 @@ class TDeleteColumnDlg;
 class TFitDlg;
 class TFunctionForm;
 class TchartLabelDlg;
+struct PixelRect;
 class TNewColumnDlg;
 class TChartOptionsForm;
 class QPainter;
@@ -151,6 +152,7 @@ private:
     void createGraphWindows();
     void connectGraphCommands();
     void ShowErrorBarsExecute();
+    std::optional<ColorRef> chooseColor();
     void ErrorBarColor1Click();
     void ErrorWidth1Click(int width);
     void LinearActionExecute();
@@ -193,6 +195,14 @@ private:
     void connectLabelCommands();
     void LabelChartExecute();
     void PointStyleActionExecute(int tag);
+    void DataPointColor1Click();
+    void FitLineColor1Click();
+
+    // The cursor readout and zoom (CursorCommands.cpp).
+    void connectCursorCommands();
+    void AnalyzeDataActionExecute();
+    void Chart1MouseMove(const QPoint& position);
+    void showCursorBox(const PixelRect& box, const QPoint& readAt);
 
     TchartLabelDlg* chartLabelDlg_ = nullptr;
     // --- end of graph labels and point style

@@ -5,11 +5,13 @@
 #include "graph/ErrorBarOverlay.h"
 #include "graph/PlotRanges.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -57,6 +59,7 @@ Chart::Chart(char decimalSeparator, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(plot_);
+    plot_->setObjectName(QStringLiteral("Chart1Plot"));
     plot_->setBackground(Qt::white);
     plot_->axisRect()->setBackground(Qt::white);
     plot_->setCursor(Qt::CrossCursor);
@@ -68,7 +71,10 @@ Chart::Chart(char decimalSeparator, QWidget* parent)
     footer_->setVisible(false);
     afterPaint_ = new AfterPaintLayer(plot_);
     connectAxisClicks();
+    connectZoom();
     connect(plot_, &QCustomPlot::mouseDoubleClick, this, &Chart::doubleClicked);
+    connect(plot_, &QCustomPlot::mouseMove, this,
+            [this](QMouseEvent* event) { emit mouseMovedTo(event->position().toPoint()); });
 }
 
 QCPAxis* Chart::axis(ChartAxis which) const {
@@ -313,6 +319,10 @@ void Chart::setCursorBox(double x1, double y1, double x2, double y2, const QStri
     cursorBox_->setBox(x1, y1, x2, y2, lines);
 }
 
+QStringList Chart::cursorBoxLines() const {
+    return cursorBox_->lines();
+}
+
 void Chart::setCursorBoxActive(bool active) {
     cursorBox_->setVisible(active);
 }
@@ -388,6 +398,66 @@ void Chart::endPress() {
         plot_->setSelectionRectMode(
             static_cast<QCP::SelectionRectMode>(*selectionModeBeforePress_));
     selectionModeBeforePress_.reset();
+}
+
+// Zooming with a rubber band: down and to the right zooms in, any other way undoes.
+void Chart::connectZoom() {
+    plot_->setSelectionRectMode(QCP::srmCustom);
+    plot_->setFocusPolicy(Qt::ClickFocus);
+    plot_->installEventFilter(this);
+    connect(plot_->selectionRect(), &QCPSelectionRect::accepted, this, &Chart::endBand);
+    connect(plot_, &QCustomPlot::mouseRelease, this, [this] {
+        if (!std::exchange(releaseEndsBand_, false))
+            emit released();
+    });
+}
+
+void Chart::endBand(const QRect& band, QMouseEvent* event) {
+    releaseEndsBand_ = true;
+    const QPoint start = band.topLeft();
+    const QPoint end = event->position().toPoint();
+    const bool downRight =
+        end.x() > start.x() && end.y() > start.y() && band.width() > 1 && band.height() > 1;
+    if (!downRight) {
+        if (undoZoom())
+            emit zoomUndone();
+        return;
+    }
+    if (!rangesBeforeZoom_)
+        rangesBeforeZoom_ = std::array<AxisRange, 2>{
+            AxisRange{minimum(ChartAxis::BottomAxis), maximum(ChartAxis::BottomAxis)},
+            AxisRange{minimum(ChartAxis::LeftAxis), maximum(ChartAxis::LeftAxis)}};
+    const QCPAxis* x = plot_->xAxis;
+    const QCPAxis* y = plot_->yAxis;
+    setRange(ChartAxis::BottomAxis, {x->pixelToCoord(band.left()), x->pixelToCoord(band.right())});
+    setRange(ChartAxis::LeftAxis, {y->pixelToCoord(band.bottom()), y->pixelToCoord(band.top())});
+    plot_->replot();
+    emit zoomed();
+}
+
+bool Chart::undoZoom() {
+    if (!rangesBeforeZoom_)
+        return false;
+    setRange(ChartAxis::BottomAxis, (*rangesBeforeZoom_)[0]);
+    setRange(ChartAxis::LeftAxis, (*rangesBeforeZoom_)[1]);
+    rangesBeforeZoom_.reset();
+    plot_->replot();
+    return true;
+}
+
+void Chart::cancelMouseAction() {
+    if (plot_->selectionRect()->isActive())
+        plot_->selectionRect()->cancel();
+}
+
+// Escape on the graph undoes every zoom at once.
+bool Chart::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == plot_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && undoZoom()) {
+        emit zoomUndone();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QImage Chart::renderImage() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/PointStyle.h"
+#include "graph/AxisRange.h"
 
 #include <QColor>
 #include <QImage>
@@ -21,7 +22,7 @@ class QPainter;
 class AfterPaintLayer;
 class CursorBox;
 class FramedFooter;
-struct AxisRange;
+
 struct PixelAxis;
 
 // The two value axes; the top axis carries the graph title and the right one is hidden.
@@ -89,6 +90,7 @@ public:
     void setCursorBox(double x1, double y1, double x2, double y2, const QStringList& lines);
     void setCursorBoxActive(bool active);
     bool isCursorBoxActive() const;
+    QStringList cursorBoxLines() const;
 
     // The framed text block under the graph; shown while visible and not empty.
     void setFooterLines(const QStringList& lines);
@@ -104,11 +106,25 @@ public:
     QImage renderImage();
     void replot();
 
+    // Returns both axes to the ranges they had before the first zoom; false when there was
+    // no zoom to undo.
+    bool undoZoom();
+    // Ends the mouse action a press began (a rubber band in progress, say).
+    void cancelMouseAction();
+
 signals:
     // A click on the bottom or the left axis: its line, its labels or its title.
     void axisClicked(ChartAxis axis);
     // A double click anywhere on the graph.
     void doubleClicked();
+    // A rubber band dragged down and to the right zoomed into its rectangle; one dragged the
+    // other way (or Escape on the graph) undid every zoom at once.
+    void zoomed();
+    void zoomUndone();
+    // A mouse button was released over the graph without ending a zoom gesture.
+    void released();
+    // The mouse moved over the graph, to a position in the chart's pixels.
+    void mouseMovedTo(const QPoint& position);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -129,8 +145,11 @@ private:
     void applyDataPointStyle();
     void updateFooterPlacement();
     void connectAxisClicks();
+    void connectZoom();
     void beginPress(QMouseEvent* event);
     void endPress();
+    void endBand(const QRect& band, QMouseEvent* event);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     char decimalSeparator_;
     QCustomPlot* plot_;
@@ -141,6 +160,10 @@ private:
     AfterPaintLayer* afterPaint_ = nullptr;
     // The rubber band's mode, put aside while a press on an axis lasts.
     std::optional<int> selectionModeBeforePress_;
+    // The axes' ranges before the first zoom, kept until the zoom is undone.
+    std::optional<std::array<AxisRange, 2>> rangesBeforeZoom_;
+    // The release that ends a zoom gesture is the zoom's, not a plain release.
+    bool releaseEndsBand_ = false;
     FramedFooter* footer_ = nullptr;
     QStringList footerLines_;
     bool footerVisible_ = false;

@@ -47,6 +47,7 @@ public:
         corner2_ = {x2, y2};
         lines_ = lines;
     }
+    const QStringList& lines() const { return lines_; }
 
 protected:
     void applyDefaultAntialiasingHint(QCPPainter* painter) const override {

@@ -65,6 +65,11 @@ std::optional<PixelRect> cursorBoxAt(int x, int y, const PixelRect& plot) {
     return box;
 }
 
+UserMessage noPointsToAnalyzeRefusal() {
+    return {"Enter at least 1 data point to analyze.", "Error", MessageIcon::Stop,
+            MessageButtons::Ok};
+}
+
 PixelRect centredCursorBox(const PixelRect& plot) {
     const int cx = (plot.left + plot.right) / 2;
     const int cy = (plot.top + plot.bottom) / 2;

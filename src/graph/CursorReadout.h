@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UserMessage.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +38,9 @@ std::vector<std::string> readoutLines(double x, double y, char decimalSeparator 
 // to the left where it would pass the plot's right edge and above where it
 // would pass the bottom. Nothing while the mouse is outside the plot.
 std::optional<PixelRect> cursorBoxAt(int x, int y, const PixelRect& plot);
+
+// The readout refused on a table without one row of X and Y.
+UserMessage noPointsToAnalyzeRefusal();
 
 // The box when the readout is switched on: from the plot's centre to the
 // right and down.

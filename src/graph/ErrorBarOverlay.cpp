@@ -106,6 +106,13 @@ double PixelAxis::pixelOf(long double value) const {
     return minimumPixel + std::log(double(value) / minimum) / std::log(maximum / minimum) * span;
 }
 
+double PixelAxis::valueAt(double pixel) const {
+    const double fraction = (pixel - minimumPixel) / (maximumPixel - minimumPixel);
+    if (!logarithmic)
+        return minimum + fraction * (maximum - minimum);
+    return minimum * std::pow(maximum / minimum, fraction);
+}
+
 ErrorBarDrawing errorBarDrawing(const Document& document, const PixelAxis& x, const PixelAxis& y) {
     ErrorBarDrawing drawing{document.errorBarColor, document.errorBarWidth, {}};
     if (!document.errorBarsShown || !errorBarColumnsChosen(document.errorMethod, document.roles))

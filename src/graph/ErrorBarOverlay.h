@@ -18,6 +18,9 @@ struct PixelAxis {
     // logarithmic axis has no place for a value of 0 or less: it lands on the
     // axis's low end.
     double pixelOf(long double value) const;
+    // The value at a pixel: the inverse of pixelOf, so a logarithmic axis reads
+    // logarithmically scaled values.
+    double valueAt(double pixel) const;
 };
 
 struct PixelSegment {

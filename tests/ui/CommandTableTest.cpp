@@ -91,7 +91,7 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
     ( ) Semi-Log Graph
     ( ) L&og-Log Graph
   Graph &Options
-    Data Point Color [off]
+    Data Point Color
     Data Point Type
       (x) Circle
       ( ) Rectangle
@@ -99,7 +99,7 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
       ( ) Cross
       ( ) Star
     -
-    Fit Line Color [off]
+    Fit Line Color
     -
     Error Bar Color
     Error Bar Width
@@ -126,7 +126,7 @@ Error &Method
   ( ) &X and Y Error Bars
 &Tools
   &Fit Data
-  ( ) Show Cursor &Position [off]
+  ( ) Show Cursor &Position
   &Define a Function
 &Help
   &User Guide
