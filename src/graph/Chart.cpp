@@ -15,6 +15,9 @@
 
 namespace {
 
+// How far the mouse must move with the button down before a drag counts as a zoom gesture.
+constexpr int MIN_BAND_PIXELS = 4;
+
 const QColor SILVER(192, 192, 192);
 const char* const START_UP_LABEL_FORMAT = "#,##0.00";
 constexpr int DATA_POINT_SIZE = 2 * DATA_POINT_HALF_SIZE + 1;
@@ -413,9 +416,12 @@ void Chart::connectZoom() {
 }
 
 void Chart::endBand(const QRect& band, QMouseEvent* event) {
-    releaseEndsBand_ = true;
     const QPoint start = band.topLeft();
     const QPoint end = event->position().toPoint();
+    // A press and release in (nearly) one place is a click, not a gesture.
+    if ((end - start).manhattanLength() < MIN_BAND_PIXELS)
+        return;
+    releaseEndsBand_ = true;
     const bool downRight =
         end.x() > start.x() && end.y() > start.y() && band.width() > 1 && band.height() > 1;
     if (!downRight) {
