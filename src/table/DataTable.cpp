@@ -26,6 +26,15 @@ std::string DataTable::cellText(int column, int row) const {
     return col.cells[row - 1];
 }
 
+std::string DataTable::keptCellText(int column, int row) const {
+    if (column < 1 || column >= columnCount() || row < 1)
+        return {};
+    const Column& col = columns_[column - 1];
+    if (row > static_cast<int>(col.cells.size()))
+        return {};
+    return col.cells[row - 1];
+}
+
 void DataTable::setCellText(int column, int row, const std::string& text) {
     if (column == 0) {
         if (row == footerRow())

@@ -49,6 +49,9 @@ public:
     std::string cellText(int column, int row) const;
     void setCellText(int column, int row, const std::string& text);
     std::string columnName(int column) const { return cellText(column, 0); }
+    // A data cell's text whether or not its row is within the row count: the rows out of
+    // sight are part of the document, which Save keeps. Rows 1..ROW_COUNT_CHOICES.back().
+    std::string keptCellText(int column, int row) const;
     int findColumn(const std::string& name) const;
     bool isFilled(int column, int row) const { return !cellText(column, row).empty(); }
     // Rows whose X and Y cells are both filled.
