@@ -209,11 +209,7 @@ void MainActions::createToolsAndHelpActions(QObject* owner) {
 }
 
 std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
-    std::vector<QAction*> pending = {FileNew,
-                                     FileOpen1,
-                                     FileSave,
-                                     FileSaveAs1,
-                                     FileASCIIImport,
+    std::vector<QAction*> pending = {FileASCIIImport,
                                      FileASCIIExport,
                                      FileExportGraphBitmap,
                                      FileExportGraphJpeg,

@@ -81,11 +81,24 @@ QString QtUiServices::openFileName(const QString& filter) {
     return QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), qtFileFilter(filter));
 }
 
+QString defaultSuffix(const QString& filter) {
+    const QString pattern = filter.section(QLatin1Char('|'), 1, 1).section(QLatin1Char(';'), 0, 0);
+    const QString suffix = pattern.section(QLatin1Char('.'), 1);
+    return suffix.contains(QLatin1Char('*')) ? QString() : suffix;
+}
+
+// A name typed without an extension gets the filter's here, in the dialog, so that the
+// dialog asks before it overwrites a file of that name; the command would otherwise add
+// the extension afterwards and replace such a file unasked.
 QString QtUiServices::saveFileName(const QString& filter, bool overwritePrompt) {
-    const QFileDialog::Options options =
-        overwritePrompt ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(dialogParent(), QString(), QString(), qtFileFilter(filter),
-                                        nullptr, options);
+    QFileDialog dialog(dialogParent(), QString(), QString(), qtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !overwritePrompt);
+    dialog.setDefaultSuffix(defaultSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 std::optional<QColor> QtUiServices::chooseColor(const QColor& current) {

@@ -18,3 +18,7 @@ public:
 
 // "Data Files|*.dat|All Files|*.*" becomes "Data Files (*.dat);;All Files (*.*)".
 QString qtFileFilter(const QString& filter);
+
+// The extension of the filter's first pattern ("dat" for "Data Files|*.dat"), which the
+// save dialog adds to a name typed without one; empty for "*.*".
+QString defaultSuffix(const QString& filter);

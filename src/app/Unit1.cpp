@@ -196,6 +196,7 @@ void TMainForm::connectCommands() {
     onCommand(a.HelpAbout, &TMainForm::HelpAboutExecute);
     connectFitCommands();
     connectEditCommands();
+    connectFileCommands();
 
     // A checkable item marks itself when clicked. The check marks follow the document
     // instead, so they are shown anew after every click, whether or not a command ran.
@@ -259,8 +260,10 @@ void TMainForm::showCheckMarks() {
     a.popupErrorMethodItems[method]->setChecked(true);
     a.graphTypeItems[static_cast<std::size_t>(document_.graphType)]->setChecked(true);
     a.pointStyleItems[static_cast<std::size_t>(document_.pointStyle)]->setChecked(true);
-    const int width = std::clamp(document_.errorBarWidth, 1, int(a.errorBarWidthItems.size()));
-    a.errorBarWidthItems[static_cast<std::size_t>(width - 1)]->setChecked(true);
+    // A width the menu does not offer (a file may hold any) marks the item "1".
+    const int width = document_.errorBarWidth;
+    const bool offered = width >= 1 && width <= int(a.errorBarWidthItems.size());
+    a.errorBarWidthItems[static_cast<std::size_t>(offered ? width - 1 : 0)]->setChecked(true);
     a.AnalyzeDataAction->setChecked(chart_->isCursorBoxActive());
 }
 

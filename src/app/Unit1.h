@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UserMessage.h"
 #include "document/Document.h"
 #include "fitctl/FitRequest.h"
 
@@ -168,6 +169,21 @@ private:
     // The one colour dialog opens with the colour last chosen in any colour command.
     ColorRef lastChosenColor_ = BLACK;
     // ---- end of error bars, graph types and Axis Options --------------------------------
+
+    // ---- Documents: New, Open, Save and Save As (FileCommands.cpp) ---------------------
+private:
+    void connectFileCommands();
+    void FileNewExecute();
+    void FileOpen1Execute();
+    void FileSaveExecute();
+    void FileSaveAs1Execute();
+    bool offerToSave(const char* question, MessageButtons buttons);
+    bool saveDocumentAs();
+    void writeDocument(const std::string& path);
+    void newDocument();
+    void openDocument(const QString& path);
+    void showManualAxisRanges();
+    // ---- end of documents ----------------------------------------------------------------
 
     // --- Column management and fit configuration (ColumnCommands.cpp, FitConfigCommands.cpp)
 public:

@@ -54,8 +54,6 @@ public:
     // The next property of the current record; nullopt once its end has been read.
     std::optional<Property> nextProperty();
 
-    std::size_t offset() const { return position_; }
-
 private:
     std::string_view take(std::size_t count);
     std::uint8_t byte();

@@ -44,10 +44,10 @@ QString outline(const QList<QAction*>& actions) {
 
 TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
     const QString expected = R"(&File
-  &New [off]
-  &Open... [off]
-  &Save [off]
-  Save &As... [off]
+  &New
+  &Open...
+  &Save
+  Save &As...
   Import/Export &Data
     Import From ASCII [off]
     Export To ASCII [off]

@@ -1,0 +1,25 @@
+#include "files/AtomicWrite.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+bool writeWholeDevice(QIODevice& device, const std::string& bytes) {
+    return device.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+           static_cast<qint64>(bytes.size());
+}
+
+bool writeFileAtomically(const QString& path, const std::string& bytes, const DeviceWrite& write) {
+    // A folder cannot be replaced by a file; the rename would fail anyway, later.
+    if (QFileInfo(path).isDir())
+        return false;
+    QSaveFile file(path);
+    // Writing in place when the folder takes no new file would put the old file at risk.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!write(file, bytes)) {
+        file.cancelWriting(); // the new file is removed, the old one untouched
+        return false;
+    }
+    return file.commit();
+}
