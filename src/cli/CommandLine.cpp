@@ -2,7 +2,7 @@
 
 #include "cli/FitNames.h"
 #include "common/AppInfo.h"
-#include "files/TextTable.h"
+#include "files/FileImage.h"
 #include "table/DataTable.h"
 
 #include <CLI/CLI.hpp>
@@ -10,8 +10,10 @@
 namespace {
 
 constexpr const char* DESCRIPTION =
-    "Fits a model to a plain-text table (values separated by blanks, one row per line) the way "
-    "Kelvane's window does, and prints the results the window's graph footer shows.";
+    "Fits a model to a Kelvane document (.dat) or a plain-text table (values separated by "
+    "blanks, one row per line) the way Kelvane's window does, and prints the results the "
+    "window's graph footer shows. A document's columns, error method and fitting function are "
+    "the defaults; the options override them.";
 
 constexpr const char* EXIT_STATUSES =
     "Exit status: 0 when the fit succeeded, 1 when it was refused or failed, 2 for a usage "
@@ -31,7 +33,7 @@ struct ColumnOption {
 void addColumnOption(CLI::App& app, ColumnOption& column, const char* name, const char* what) {
     column.option = app.add_option(name, column.value, what)
                         ->type_name("N")
-                        ->check(CLI::Range(1, TextTable::MAX_COLUMNS));
+                        ->check(CLI::Range(1, FileImage::MOST_COLUMNS - 1));
 }
 
 const CLI::Validator ROW_RANGE(
@@ -56,14 +58,14 @@ struct Arguments {
 };
 
 void declare(CLI::App& app, Arguments& a) {
-    app.add_option("file", a.path, "The table to fit")->required()->type_name("FILE");
-    addColumnOption(app, a.x, "--x", "Column of X (default 1)");
-    addColumnOption(app, a.y, "--y", "Column of Y (default 2)");
+    app.add_option("file", a.path, "The document or table to fit")->required()->type_name("FILE");
+    addColumnOption(app, a.x, "--x", "Column of X (default 1, or the document's)");
+    addColumnOption(app, a.y, "--y", "Column of Y (default 2, or the document's)");
     addColumnOption(app, a.dx, "--dx", "Column of dX, for --errors dxdy");
     addColumnOption(app, a.dy, "--dy", "Column of dY, for --errors dy and dxdy");
-    app.add_option("--model", a.model, "Fitting function (default linear)")
+    app.add_option("--model", a.model, "Fitting function (default linear, or the document's)")
         ->check(CLI::IsMember(fitTypeNames()));
-    app.add_option("--errors", a.errors, "Error method (default estimate)")
+    app.add_option("--errors", a.errors, "Error method (default estimate, or the document's)")
         ->check(CLI::IsMember(errorMethodNames()));
     app.add_option("--rows", a.rows, "Fit only rows A to B, like a selection in the window")
         ->type_name("A:B")

@@ -1,8 +1,11 @@
 #include "cli/InputDocument.h"
 
 #include "common/KelvaneError.h"
+#include "files/DocumentFile.h"
 #include "files/TextTableFile.h"
 #include "files/TextTableFill.h"
+
+#include <fstream>
 
 namespace {
 
@@ -12,9 +15,11 @@ constexpr const char* DOCUMENT_SIGNATURE = "TPF0";
 
 constexpr int MOST_ROWS = DataTable::ROW_COUNT_CHOICES.back();
 
-bool isDocument(const TextTable& text) {
-    return !text.rows.empty() && !text.rows.front().empty() &&
-           text.rows.front().front().rfind(DOCUMENT_SIGNATURE, 0) == 0;
+bool startsAsDocument(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char start[4] = {};
+    in.read(start, sizeof start);
+    return in.gcount() == sizeof start && std::string(start, sizeof start) == DOCUMENT_SIGNATURE;
 }
 
 // The smallest row count of the window's choices that holds every line.
@@ -28,11 +33,10 @@ int rowCountFor(std::size_t lines) {
 } // namespace
 
 Document loadInputDocument(const std::string& path) {
+    // The window's document, with the settings it was saved with.
+    if (startsAsDocument(path))
+        return documentFrom(readDocumentFile(path), Document());
     const TextTable text = readTextTableFile(path);
-    // Read as text, a document would give columns of binary noise.
-    if (isDocument(text))
-        throw KelvaneError("This is a Kelvane document (.dat); kelvane-fit reads plain-text "
-                           "tables only. Export the table as text and fit that file.");
     // Rows beyond the window's table would be fitted here and nowhere else.
     if (text.truncated)
         throw KelvaneError("The table has more than " + std::to_string(MOST_ROWS) +

@@ -10,6 +10,8 @@
 #include "cli/RowRange.h"
 #include "cli/ShownFigures.h"
 #include "common/KelvaneError.h"
+#include "files/DocumentFile.h"
+#include "files/FileMessages.h"
 #include "fitctl/FitMessages.h"
 #include "fitctl/FitResultTexts.h"
 #include "fitctl/FitTexts.h"
@@ -74,12 +76,26 @@ TEST(InputDocument, FilesThatCannotBeTakenAsATableAreTurnedAway) {
     // A device that never ends a line nor the text is read only so far.
     EXPECT_EQ(loadError("/dev/zero"), "The file is larger than 16 MB; no table Kelvane holds is "
                                       "that large.");
+    // A document is read as one, and a damaged one refused with the reader's message.
     const std::string document("TPF0\x0bTGridCellIO\x00\x03"
                                "Col\x02\x01",
                                22);
-    EXPECT_EQ(loadError(writeTempFile("doc.dat", document)),
-              "This is a Kelvane document (.dat); kelvane-fit reads plain-text tables only. "
-              "Export the table as text and fit that file.");
+    EXPECT_EQ(loadError(writeTempFile("doc.dat", document)), INVALID_STREAM_FORMAT);
+}
+
+// The window's document as it was saved: the rows out of sight stay out of sight.
+TEST(InputDocument, ADataFileGivesTheSavedDocument) {
+    Document saved;
+    saved.table.addColumn("dY");
+    saved.table.setDataRowCount(60);
+    saved.table.setCellText(1, 45, "4.5");
+    saved.table.setDataRowCount(30);
+    saved.table.setCellText(3, 2, "0.1");
+    saved.roles = {2, -1, 1, 3};
+    saved.errorMethod = ErrorMethod::DYI;
+    saved.fitType = FitType::EXPONENTIAL;
+    saved.xAxisTitle = "Temperature (\u00b0C)";
+    EXPECT_EQ(loadInputDocument(writeTempFile("saved.dat", encodeDocument(saved, 1))), saved);
 }
 
 BatchRequest requestFor(const std::string& content) {

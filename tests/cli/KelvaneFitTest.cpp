@@ -84,6 +84,17 @@ TEST(KelvaneFit, DefaultsAreAStraightLineWithEstimatedDYOverColumnsOneAndTwo) {
     EXPECT_EQ(run.out, readWholeFile(FITS + "/line_estimate.expected"));
 }
 
+// A saved document brings its columns, error method and fitting function; the options
+// override them.
+TEST(KelvaneFit, FitsASavedDocumentWithItsOwnSettings) {
+    const std::string document = quoted(KELVANE_DOCUMENTS_DIR "/power_law.dat");
+    const ProgramRun own = runKelvaneFit(document);
+    EXPECT_EQ(own.status, 0) << own.err;
+    EXPECT_EQ(own.out, readWholeFile(FITS + "/power_dy.expected"));
+    const ProgramRun estimated = runKelvaneFit("--errors estimate " + document);
+    EXPECT_EQ(estimated.out, readWholeFile(FITS + "/power_estimate.expected"));
+}
+
 nlohmann::json jsonOf(const ProgramRun& run) {
     EXPECT_EQ(run.status, 0) << run.err;
     return nlohmann::json::parse(run.out);
