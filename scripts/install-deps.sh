@@ -6,6 +6,8 @@
 # renders the two guides to PDF; libgs10-common holds the fonts it embeds.
 # rsvg-convert draws the icon's pixel sizes; the desktop validators, the
 # MIME database and gio check the installed desktop files in the tests.
+# clang-14 and libclang-rt-14-dev (libFuzzer and the sanitizer runtimes) build
+# the fuzz targets.
 set -euo pipefail
 
 packages=(
@@ -18,6 +20,7 @@ packages=(
   fonts-liberation fontconfig
   groff libgs10-common
   librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin file
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

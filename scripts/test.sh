@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Kelvane with its tests, and runs every test
-# headless (Qt's offscreen platform: no display needed).
+# Installs what is missing, builds Kelvane with its tests, runs every test headless
+# (Qt's offscreen platform: no display needed), then fuzzes the data-file reader briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -9,4 +9,14 @@ build=${KELVANE_BUILD_DIR:-build}
 # Warnings are errors here, so a change that adds one does not land.
 cmake -S . -B "$build" -G Ninja -DKELVANE_BUILD_TESTS=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build "$build" --parallel 2
+# The readers of outside input under libFuzzer, briefly, over their corpora: a change that
+# lets a damaged file crash the reader fails here. Only its figures are shown, or its end
+# when it found something.
+fuzz_log="$build/fuzz.log"
+if KELVANE_FUZZ_BUILD_DIR="${build}-fuzz" bash scripts/fuzz.sh 30 > "$fuzz_log" 2>&1; then
+  grep -E '^(Done|stat::)' "$fuzz_log"
+else
+  tail -n 60 "$fuzz_log"
+  exit 1
+fi
 ctest --test-dir "$build" --output-on-failure --parallel 2
