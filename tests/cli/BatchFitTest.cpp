@@ -2,7 +2,8 @@
 // window's table, which inputs it turns away, and the small rules of the
 // command line.
 
-#include "TempFiles.h"
+#include "../support/ErrorText.h"
+#include "../support/TempFiles.h"
 
 #include "cli/BatchFit.h"
 #include "cli/FitNames.h"
@@ -29,12 +30,7 @@ std::string lines(int count) {
 }
 
 std::string loadError(const std::string& path) {
-    try {
-        loadInputDocument(path);
-    } catch (const KelvaneError& e) {
-        return e.what();
-    }
-    return "(loaded)";
+    return errorText([&] { loadInputDocument(path); }, "(loaded)");
 }
 
 TEST(InputDocument, LineIIsRowIAndTheFirstLineFixesTheColumns) {

@@ -2,7 +2,7 @@
 // prints, where, and with which exit status.
 
 #include "../support/FitCases.h"
-#include "TempFiles.h"
+#include "../support/TempFiles.h"
 
 #include "cli/FitNames.h"
 #include "formula/ComputedColumn.h"

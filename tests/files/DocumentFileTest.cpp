@@ -1,8 +1,11 @@
 // The data file as a whole: the bytes Save writes for a document, what Open reads back
 // from every settings row, and the files it refuses.
 
-#include "files/DocumentFile.h"
+#include "../support/ErrorText.h"
+#include "../support/TempFiles.h"
+
 #include "common/KelvaneError.h"
+#include "files/DocumentFile.h"
 #include "files/FileMessages.h"
 #include "files/RecordStream.h"
 #include "files/SettingTexts.h"
@@ -216,12 +219,7 @@ TEST(DocumentFileRead, ManualLimitsAreReadOnlyWithAManualScale) {
 }
 
 std::string decodeError(const std::string& bytes) {
-    try {
-        decodeDocument(bytes);
-    } catch (const KelvaneError& e) {
-        return e.what();
-    }
-    return "(read)";
+    return errorText([&] { decodeDocument(bytes); }, "(read)");
 }
 
 std::string settingError(int row, const std::string& text) {
@@ -305,47 +303,22 @@ TEST(DocumentFileRead, RecordsTheProgramNeverWritesAreRefused) {
                                      "201: the names and 200 data rows.");
 }
 
-class TempDir {
-public:
-    TempDir() {
-        path_ = (std::filesystem::temp_directory_path() / "kelvane-files-XXXXXX").string();
-        if (!mkdtemp(path_.data()))
-            throw std::runtime_error("no temporary folder");
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
 std::string fileError(const std::string& path) {
-    try {
-        readDocumentFile(path);
-    } catch (const KelvaneError& e) {
-        return e.what();
-    }
-    return "(read)";
+    return errorText([&] { readDocumentFile(path); }, "(read)");
 }
 
 TEST(DocumentFileRead, FilesThatCannotBeReadOrAreTooLarge) {
-    TempDir dir;
-    EXPECT_EQ(fileError(dir.file("absent.dat")), "Cannot open file " + dir.file("absent.dat"));
-    EXPECT_EQ(fileError(dir.path()), cannotOpenFile(dir.path()));
+    const std::string absent = tempFolder() + "/absent.dat";
+    EXPECT_EQ(fileError(absent), "Cannot open file " + absent);
+    EXPECT_EQ(fileError(tempFolder()), cannotOpenFile(tempFolder()));
     EXPECT_EQ(cannotCreateFile("/x/a.dat"), "Cannot create file /x/a.dat");
     // A sparse file: large, but it costs the disk nothing.
-    const std::string big = dir.file("big.dat");
-    std::ofstream(big).close();
+    const std::string big = writeTempFile("big.dat", "");
     std::filesystem::resize_file(big, MOST_DOCUMENT_BYTES + 1);
     EXPECT_EQ(fileError(big),
               "The file is larger than 64 MB; no document Kelvane writes is that large.");
     EXPECT_EQ(fileError("/dev/zero"), documentTooLarge(MOST_DOCUMENT_BYTES));
-    std::ofstream(dir.file("doc.dat"), std::ios::binary) << encodeDocument(Document(), 1);
-    EXPECT_EQ(fileError(dir.file("doc.dat")), "(read)");
+    EXPECT_EQ(fileError(writeTempFile("doc.dat", encodeDocument(Document(), 1))), "(read)");
 }
 
 TEST(SettingTexts, IntegerTextsAreDecimalOrDollarHexadecimal) {

@@ -1,9 +1,11 @@
 // The record stream at the level of bytes: the tags the writer chooses, what the reader
 // makes of every tag, and the reader's errors on damaged streams.
 
-#include "files/RecordStream.h"
+#include "../support/ErrorText.h"
+
 #include "common/KelvaneError.h"
 #include "files/FileMessages.h"
+#include "files/RecordStream.h"
 #include "files/TextEncoding.h"
 
 #include <gtest/gtest.h>
@@ -130,15 +132,14 @@ TEST(RecordReader, ReadsEveryTagTheFilesUse) {
 }
 
 std::string readError(const std::string& bytes) {
-    try {
-        RecordReader r(bytes);
-        while (r.nextRecord())
-            while (r.nextProperty()) {
-            }
-    } catch (const KelvaneError& e) {
-        return e.what();
-    }
-    return "(read)";
+    return errorText(
+        [&] {
+            RecordReader r(bytes);
+            while (r.nextRecord())
+                while (r.nextProperty()) {
+                }
+        },
+        "(read)");
 }
 
 TEST(RecordReader, DamagedStreamsStopWithTheReadersMessages) {

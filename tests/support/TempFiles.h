@@ -12,7 +12,7 @@
 class TempFolder {
 public:
     TempFolder() {
-        path_ = (std::filesystem::temp_directory_path() / "kelvane-cli-XXXXXX").string();
+        path_ = (std::filesystem::temp_directory_path() / "kelvane-test-XXXXXX").string();
         if (!mkdtemp(path_.data()))
             throw std::runtime_error("cannot create a temporary folder");
     }
