@@ -179,6 +179,9 @@ DataTable tableFrom(const FileImage& image, int dataRowCount, char decimalSepara
 
 FileImage imageOf(const Document& document) {
     const DataTable& table = document.table;
+    // A file that Open would refuse is not written at all.
+    if (table.columnCount() > FileImage::MOST_COLUMNS)
+        throw KelvaneError(tooManyColumns(table.columnCount(), FileImage::MOST_COLUMNS));
     FileImage image(table.columnCount());
     putSettings(image, document);
     for (int column = 1; column < table.columnCount(); ++column) {

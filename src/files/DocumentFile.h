@@ -51,7 +51,8 @@ struct DocumentFile {
 inline constexpr std::size_t MOST_DOCUMENT_BYTES = 64u << 20;
 
 // Save's image of a document: the data table's names and every kept cell (the rows out
-// of sight too) in columns 1 and up, the settings in column 0.
+// of sight too) in columns 1 and up, the settings in column 0. A table wider than a file
+// may be is refused with the message Open would give.
 FileImage imageOf(const Document& document);
 
 // The bytes Save writes; `id` names the writing window and changes from run to run.

@@ -297,6 +297,12 @@ TEST(DocumentFileRead, RecordsTheProgramNeverWritesAreRefused) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(decodeError(c.bytes), c.message) << c.what;
+    Document wide;
+    while (wide.table.columnCount() <= FileImage::MOST_COLUMNS)
+        wide.table.addColumn("C");
+    EXPECT_EQ(errorText([&] { encodeDocument(wide, 0); }),
+              tooManyColumns(FileImage::MOST_COLUMNS + 1, FileImage::MOST_COLUMNS))
+        << "what Open refuses is not written";
     EXPECT_EQ(tooManyColumns(5000, 1024),
               "The document has 5000 columns; Kelvane opens documents of at most 1024 columns.");
     EXPECT_EQ(tooManyRows(500, 201), "The document has 500 rows; Kelvane's table holds at most "
