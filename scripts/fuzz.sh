@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 build=${KELVANE_FUZZ_BUILD_DIR:-build-fuzz}
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DKELVANE_BUILD_FUZZ=ON \
-  -DKELVANE_BUILD_TESTS=OFF > /dev/null
+  -DKELVANE_BUILD_TESTS=OFF -DKELVANE_BUILD_GUIDES=OFF > /dev/null
 cmake --build "$build" --target document_fuzz --parallel "${KELVANE_BUILD_JOBS:-2}"
 findings="$build/fuzz-findings"
 mkdir -p "$findings"
