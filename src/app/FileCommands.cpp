@@ -3,11 +3,13 @@
 
 #include "app/Unit1.h"
 
+#include "app/GuardedCommand.h"
 #include "app/MainActions.h"
 #include "common/KelvaneError.h"
 #include "files/AtomicWrite.h"
 #include "files/DocumentFile.h"
 #include "files/FileMessages.h"
+#include "files/FileNames.h"
 #include "graph/Chart.h"
 #include "graph/PlotRanges.h"
 #include "shell/UiServices.h"
@@ -22,6 +24,7 @@ namespace {
 
 const char* const OPEN_FILTER = "Data Files|*.dat|All Files|*.*";
 const char* const SAVE_FILTER = "Data Files|*.dat";
+const char* const DATA_FILE_EXTENSION = ".dat";
 const char* const SAVE_CHANGES_CAPTION = "Save Changes ?";
 const char* const NEW_LABEL_FORMAT = "0.00";
 
@@ -58,6 +61,11 @@ bool TMainForm::offerToSave(const char* question, UiServices::Buttons buttons) {
     if (answer == UiServices::Answer::Cancel)
         return false;
     return answer != UiServices::Answer::Yes || saveDocumentAs();
+}
+
+void TMainForm::openFile(const QString& path) {
+    runCommand(ui_, [this, &path] { openDocument(path); });
+    showCheckMarks();
 }
 
 void TMainForm::FileNewExecute() {
@@ -100,7 +108,7 @@ bool TMainForm::saveDocumentAs() {
     const QString chosen = ui_.saveFileName(QLatin1String(SAVE_FILTER), true);
     if (chosen.isEmpty())
         return false;
-    const std::string path = dataFileNameFor(chosen.toStdString());
+    const std::string path = withExtension(chosen.toStdString(), DATA_FILE_EXTENSION);
     writeDocument(path);
     document_.currentFileName = path;
     setStatusText(0, QString::fromStdString(path));
@@ -158,6 +166,10 @@ void TMainForm::openDocument(const QString& path) {
         document_.errorBarsShown = *file.errorBarsShown;
         setStatusText(3, *file.errorBarsShown ? QStringLiteral("Error Bars: ON")
                                               : QStringLiteral("Error Bars: OFF"));
+    }
+    if (file.pointStyle) {
+        const auto item = static_cast<std::size_t>(*file.pointStyle);
+        PointStyleActionExecute(actions_->pointStyleItems[item]->data().toInt());
     }
     // A cell that does not convert stops the plot, not the Open: its message comes once
     // the document is in place.

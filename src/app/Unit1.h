@@ -171,6 +171,11 @@ private:
     // ---- end of error bars, graph types and Axis Options --------------------------------
 
     // ---- Documents: New, Open, Save and Save As (FileCommands.cpp) ---------------------
+public:
+    // Opens a document named on the command line, as Open does after its dialog; a file
+    // that cannot be read is reported and the default document stays.
+    void openFile(const QString& path);
+
 private:
     void connectFileCommands();
     void FileNewExecute();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QStringList>
 
 #include <clocale>
 #include <exception>
@@ -33,6 +34,10 @@ int main(int argc, char** argv) {
     try {
         TMainForm MainForm(ui, systemDecimalSeparator());
         MainForm.showMaximized();
+        // The desktop hands over the document the user opened with Kelvane.
+        const QStringList arguments = QApplication::arguments();
+        if (arguments.size() > 1)
+            MainForm.openFile(arguments.at(1));
         return app.exec();
     } catch (const std::exception& error) {
         ui.message(QString::fromStdString(error.what()), QLatin1String(APPLICATION_TITLE),

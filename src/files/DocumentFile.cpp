@@ -266,9 +266,3 @@ Document documentFrom(const DocumentFile& file, const Document& base) {
     takeAxis(file.yAxis, d.yAxis, d.yFormatFixed);
     return d;
 }
-
-std::string dataFileNameFor(const std::string& chosenPath) {
-    if (chosenPath.find(".dat") != std::string::npos)
-        return chosenPath;
-    return chosenPath + ".dat";
-}

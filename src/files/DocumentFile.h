@@ -74,7 +74,3 @@ DocumentFile readDocumentFile(const std::string& path);
 // Options' decimals, the file name and the unsaved-changes flag) and the settings whose
 // keyword the file does not know come from `base`; the selection starts anew.
 Document documentFrom(const DocumentFile& file, const Document& base);
-
-// The file name Save As writes for a chosen path: the path itself when it contains
-// ".dat" anywhere (exact case), else the path followed by ".dat".
-std::string dataFileNameFor(const std::string& chosenPath);

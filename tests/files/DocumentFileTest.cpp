@@ -380,17 +380,4 @@ TEST(SettingTexts, ColoursAreNamedWhenTheTableHasThem) {
         EXPECT_EQ(parseColorText(c.text), c.color) << c.text;
 }
 
-TEST(SaveAsNames, DotDatAnywhereKeepsTheName) {
-    const struct {
-        const char* chosen;
-        const char* written;
-    } cases[] = {{"run1", "run1.dat"},
-                 {"run1.dat", "run1.dat"},
-                 {"my.data", "my.data"},
-                 {"RUN1.DAT", "RUN1.DAT.dat"},
-                 {"/home/lab/Untitled.dat", "/home/lab/Untitled.dat"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(dataFileNameFor(c.chosen), c.written);
-}
-
 } // namespace

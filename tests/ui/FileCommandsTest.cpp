@@ -178,6 +178,20 @@ TEST_F(FileCommandsTest, AFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(status(0), panel0);
 }
 
+// A document named on the command line opens as through the Open dialog.
+TEST_F(FileCommandsTest, ADocumentNamedOnTheCommandLineOpens) {
+    Document file;
+    file.graphTitle = "From the desktop";
+    writeDocument("desk.dat", file);
+    form->openFile(QString::fromStdString(path("desk.dat")));
+    EXPECT_EQ(form->document().graphTitle, "From the desktop");
+    EXPECT_EQ(status(0).toStdString(), path("desk.dat"));
+
+    form->openFile(QString::fromStdString(path("absent.dat")));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.toStdString(), cannotOpenFile(path("absent.dat")));
+}
+
 // Opening goes on after a cell that does not convert: the document is the file's, under
 // the file's name, and the message comes once.
 TEST_F(FileCommandsTest, ACellThatDoesNotConvertStopsThePlotNotTheOpen) {
