@@ -165,12 +165,11 @@ DataTable tableFrom(const FileImage& image, int dataRowCount, char decimalSepara
         table.addColumn({});
     // Every row the image holds is kept; the row count decides which are in sight.
     table.setDataRowCount(MOST_DATA_ROWS);
-    for (int column = 1; column < image.columnCount(); ++column) {
-        table.renameColumn(column, image.cell(column, 0));
-        for (int row = 1; row < image.rowCount(); ++row)
-            if (!image.cell(column, row).empty())
-                table.setCellText(column, row, image.cell(column, row));
-    }
+    for (int column = 1; column < image.columnCount(); ++column)
+        table.renameColumn(column, image.cell(column, 0)); // a name the file lacks is empty
+    for (const auto& [place, text] : image.filledCells())
+        if (place.first > 0 && place.second > 0) // column 0 holds the settings
+            table.setCellText(place.first, place.second, text);
     table.setDataRowCount(dataRowCount);
     return table;
 }
@@ -187,7 +186,8 @@ FileImage imageOf(const Document& document) {
     for (int column = 1; column < table.columnCount(); ++column) {
         image.setCell(column, 0, table.columnName(column));
         for (int row = 1; row <= MOST_DATA_ROWS; ++row)
-            image.setCell(column, row, table.keptCellText(column, row));
+            if (std::string text = table.keptCellText(column, row); !text.empty())
+                image.setCell(column, row, std::move(text));
     }
     return image;
 }

@@ -89,8 +89,7 @@ void readCell(RecordReader& reader, FileImage& image) {
 } // namespace
 
 FileImage::FileImage(int columnCount, int rowCount)
-    : columnCount_(columnCount), rowCount_(rowCount),
-      cells_(static_cast<std::size_t>(columnCount) * static_cast<std::size_t>(rowCount)) {}
+    : columnCount_(columnCount), rowCount_(rowCount) {}
 
 bool FileImage::contains(int column, int row) const {
     return column >= 0 && column < columnCount_ && row >= 0 && row < rowCount_;
@@ -98,14 +97,17 @@ bool FileImage::contains(int column, int row) const {
 
 const std::string& FileImage::cell(int column, int row) const {
     static const std::string empty;
-    if (!contains(column, row))
-        return empty;
-    return cells_[static_cast<std::size_t>(column) * rowCount_ + row];
+    const auto found = cells_.find({column, row});
+    return found == cells_.end() ? empty : found->second;
 }
 
 void FileImage::setCell(int column, int row, std::string text) {
-    if (contains(column, row))
-        cells_[static_cast<std::size_t>(column) * rowCount_ + row] = std::move(text);
+    if (!contains(column, row))
+        return;
+    if (text.empty())
+        cells_.erase({column, row});
+    else
+        cells_[{column, row}] = std::move(text);
 }
 
 bool FileImage::operator==(const FileImage& o) const {
@@ -122,18 +124,13 @@ std::string encodeFileImage(const FileImage& image, std::int32_t id) {
     w.boolean("FullGrid", true);
     w.integer("ID", id);
     w.endRecord();
-    for (int column = 0; column < image.columnCount(); ++column) {
-        for (int row = 0; row < image.rowCount(); ++row) {
-            const std::string& text = image.cell(column, row);
-            if (text.empty())
-                continue;
-            w.beginRecord(CELL_CLASS);
-            w.integer("Col", column);
-            w.integer("Row", row);
-            w.text("Cell", text);
-            w.boolean("HasProp", false);
-            w.endRecord();
-        }
+    for (const auto& [place, text] : image.filledCells()) {
+        w.beginRecord(CELL_CLASS);
+        w.integer("Col", place.first);
+        w.integer("Row", place.second);
+        w.text("Cell", text);
+        w.boolean("HasProp", false);
+        w.endRecord();
     }
     return w.bytes();
 }

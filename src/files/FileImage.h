@@ -1,14 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 // The file image: a document laid out as a table of text cells the way a data file
 // stores it. Columns 1 and up hold the data table's names (row 0) and cells, column 0
 // the settings. Encoded, it is one header record and one record for each cell that is
-// not empty, column by column.
+// not empty, column by column. Only those cells are held, so a wide image with little in
+// it costs little.
 class FileImage {
 public:
     // The names row and the 200 data rows of the largest table.
@@ -25,6 +27,8 @@ public:
     // Cells outside the image are empty and cannot be set.
     const std::string& cell(int column, int row) const;
     void setCell(int column, int row, std::string text);
+    // The cells that are not empty, keyed by (column, row): column by column.
+    const std::map<std::pair<int, int>, std::string>& filledCells() const { return cells_; }
 
     bool operator==(const FileImage& o) const;
     bool operator!=(const FileImage& o) const { return !(*this == o); }
@@ -34,7 +38,7 @@ private:
 
     int columnCount_;
     int rowCount_;
-    std::vector<std::string> cells_; // column by column
+    std::map<std::pair<int, int>, std::string> cells_;
 };
 
 // The bytes of a data file. `id` names the writing window; it means nothing to a reader.
