@@ -140,6 +140,18 @@ TEST(DocumentFileRoundTrip, RandomDocumentsReopenEqual) {
     }
 }
 
+// An import of a one-column text table leaves one data column, an empty one none.
+TEST(DocumentFileRoundTrip, TablesNarrowerThanANewOneReopenEqual) {
+    for (const int dataColumns : {1, 0}) {
+        Document d;
+        while (d.table.columnCount() - 1 > dataColumns)
+            d.table.deleteColumn(d.table.columnCount() - 1);
+        d.table.setCellText(1, 1, "2.5");
+        EXPECT_EQ(documentFrom(decodeDocument(encodeDocument(d, 0)), Document()), d)
+            << dataColumns << " data columns";
+    }
+}
+
 TEST(DocumentFileRoundTrip, RowsOutOfSightAreSavedAndStayOutOfSight) {
     Document d;
     d.table.setDataRowCount(60);
