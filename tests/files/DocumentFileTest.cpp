@@ -64,23 +64,6 @@ TEST(DocumentFileWrite, TheDefaultDocumentIsItsHeaderAndOneRecordPerFilledCell) 
     EXPECT_EQ(encodeDocument(Document(), 5), expected);
 }
 
-TEST(DocumentFileWrite, ColumnsAndRowsBeyondOneByteTakeTwoByteIntegers) {
-    Document d;
-    while (d.table.columnCount() < 131)
-        d.table.addColumn("C");
-    d.table.setDataRowCount(200);
-    d.table.setCellText(130, 200, "x");
-    d.table.setCellText(130, 127, "y");
-    const std::string bytes = encodeDocument(d, 0);
-    const std::string col130 = shortString("Col") + byte(3) + byte(130) + byte(0);
-    const std::string row200 = shortString("Row") + byte(3) + byte(200) + byte(0);
-    const std::string row127 = shortString("Row") + byte(2) + byte(127);
-    EXPECT_NE(bytes.find(col130 + row200 + shortString("Cell") + byte(6) + shortString("x")),
-              std::string::npos);
-    EXPECT_NE(bytes.find(col130 + row127 + shortString("Cell") + byte(6) + shortString("y")),
-              std::string::npos);
-}
-
 // A document of random content, as the user could make it: every field the file keeps,
 // texts of every encoding, rows kept out of sight below a lowered row count.
 Document randomDocument(std::mt19937& rng) {
@@ -215,19 +198,6 @@ TEST(DocumentFileRead, EachSettingsRowBecomesItsSetting) {
     for (const auto& c : cases)
         EXPECT_TRUE(c.holds(documentFrom(withSetting(c.row, c.text), base)))
             << "row " << c.row << " \"" << c.text << "\"";
-}
-
-TEST(DocumentFileRead, ManualLimitsAreReadOnlyWithAManualScale) {
-    FileImage image = imageOf(Document());
-    image.setCell(0, 24, "YMANUAL");
-    image.setCell(0, 25, "-0.5");
-    image.setCell(0, 26, "2.5");
-    image.setCell(0, 20, "7"); // beside XAUTO
-    const Document d = documentFrom(decodeDocument(encodeFileImage(image, 0)), Document());
-    EXPECT_FALSE(d.yAxis.automatic);
-    EXPECT_EQ(d.yAxis.manualMinimum, "-0.5");
-    EXPECT_EQ(d.yAxis.manualMaximum, "2.5");
-    EXPECT_EQ(d.xAxis.manualMinimum, "");
 }
 
 std::string decodeError(const std::string& bytes) {
