@@ -10,8 +10,9 @@
 #include "files/DocumentFile.h"
 #include "files/FileMessages.h"
 #include "files/FileNames.h"
+#include "graph/AxisOptionsRules.h"
 #include "graph/Chart.h"
-#include "graph/PlotRanges.h"
+#include "graph/ErrorBars.h"
 #include "shell/UiServices.h"
 
 #include <QAction>
@@ -26,7 +27,6 @@ const char* const OPEN_FILTER = "Data Files|*.dat|All Files|*.*";
 const char* const SAVE_FILTER = "Data Files|*.dat";
 const char* const DATA_FILE_EXTENSION = ".dat";
 const char* const SAVE_CHANGES_CAPTION = "Save Changes ?";
-const char* const NEW_LABEL_FORMAT = "0.00";
 
 // The window that wrote a file, as the header names it: the process, which differs from
 // run to run.
@@ -122,21 +122,14 @@ void TMainForm::writeDocument(const std::string& path) {
 }
 
 // The default document, then the commands that set the fit configuration, as if chosen
-// from the menus.
+// from the menus, and the graph's own reset.
 void TMainForm::newDocument() {
-    Document fresh(document_.table.decimalSeparator());
-    fresh.xAxis.labelFormat = NEW_LABEL_FORMAT;
-    fresh.yAxis.labelFormat = NEW_LABEL_FORMAT;
-    replaceDocument(std::move(fresh));
+    replaceDocument(Document(document_.table.decimalSeparator()));
     setStatusText(0, QString::fromStdString(document_.currentFileName));
     ClearFit();
     SelectErrorMethod(ErrorMethod::ESTDY);
     SelectFitType(FitType::LINEAR);
-    document_.modified = false;
-    RebuildPlot();
-    putAxisRange(ChartAxis::BottomAxis, AxisRange{});
-    putAxisRange(ChartAxis::LeftAxis, AxisRange{});
-    chart_->replot();
+    resetGraph();
 }
 
 // The file is read and checked in full before the window changes, so a file that cannot
@@ -164,8 +157,7 @@ void TMainForm::openDocument(const QString& path) {
         SelectFitType(*file.fitType);
     if (file.errorBarsShown) {
         document_.errorBarsShown = *file.errorBarsShown;
-        setStatusText(3, *file.errorBarsShown ? QStringLiteral("Error Bars: ON")
-                                              : QStringLiteral("Error Bars: OFF"));
+        setStatusText(3, QLatin1String(errorBarStatusText(*file.errorBarsShown)));
     }
     if (file.pointStyle) {
         const auto item = static_cast<std::size_t>(*file.pointStyle);
@@ -192,12 +184,11 @@ void TMainForm::openDocument(const QString& path) {
         throw KelvaneError(*plotError);
 }
 
-// Manual limits that are numbers in order go on the axes; others leave them as they are.
+// Manual limits that the axis can show go on it; others leave it as it is.
 void TMainForm::showManualAxisRanges() {
-    const char separator = document_.table.decimalSeparator();
-    if (const auto range = manualAxisRange(document_.xAxis, separator))
-        putAxisRange(ChartAxis::BottomAxis, *range);
-    if (const auto range = manualAxisRange(document_.yAxis, separator))
-        putAxisRange(ChartAxis::LeftAxis, *range);
+    for (const auto& [axis, shown] : {std::pair(PlotAxis::X, ChartAxis::BottomAxis),
+                                      std::pair(PlotAxis::Y, ChartAxis::LeftAxis)})
+        if (const auto range = manualRange(document_, axis))
+            putAxisRange(shown, *range);
     chart_->replot();
 }

@@ -1,8 +1,5 @@
 #include "graph/PlotRanges.h"
 
-#include "common/KelvaneError.h"
-#include "table/NumberText.h"
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -184,19 +181,4 @@ PlotUpdate computePlotUpdate(const Document& document, const PlotView& view) {
                       yErrorColumn(document)};
     c.update.y = axisUpdateOf(document.table, y, c.y);
     return std::move(c.update);
-}
-
-std::optional<AxisRange> manualAxisRange(const AxisSettings& axis, char decimalSeparator) {
-    const auto blank = [](const std::string& t) { return t.empty() || t == "-"; };
-    if (axis.automatic || blank(axis.manualMinimum) || blank(axis.manualMaximum))
-        return std::nullopt;
-    try {
-        const long double min = parseNumber(axis.manualMinimum, decimalSeparator);
-        const long double max = parseNumber(axis.manualMaximum, decimalSeparator);
-        if (max < min)
-            return std::nullopt;
-        return AxisRange{static_cast<double>(min), static_cast<double>(max)};
-    } catch (const KelvaneError&) {
-        return std::nullopt;
-    }
 }

@@ -60,9 +60,3 @@ PlotUpdate computePlotUpdate(const Document& document, const PlotView& view);
 // The label format for an axis whose smallest value is `smallest`, held in
 // single precision as the plot holds its extremes.
 AxisLabelFormat automaticLabelFormat(float smallest);
-
-// The range a manually scaled axis shows: its two limit texts as numbers, the minimum not
-// above the maximum. Nothing while the axis is automatic, a limit is empty or a lone "-",
-// a limit is no number, or the minimum is above the maximum; the axis then keeps the
-// range it has.
-std::optional<AxisRange> manualAxisRange(const AxisSettings& axis, char decimalSeparator);

@@ -108,6 +108,7 @@ TEST_F(FileCommandsTest, OpenReplaysTheSettingsOfTheFile) {
     EXPECT_EQ(status(1), "Error Method: dYi");
     EXPECT_EQ(status(2), "Fit Type: Power Law");
     EXPECT_EQ(status(3), "Error Bars: ON");
+    EXPECT_TRUE(action("ShowErrorBars")->isEnabled());
     EXPECT_TRUE(action("dYi")->isChecked());
     EXPECT_TRUE(action("PowerLawFit")->isChecked());
     EXPECT_TRUE(action("Triangle1")->isChecked());
