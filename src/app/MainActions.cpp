@@ -48,6 +48,17 @@ MainActions::MainActions(QObject* owner) {
     createGraphActions(owner);
     createFitActions(owner);
     createToolsAndHelpActions(owner);
+    addDesktopShortcuts();
+}
+
+// The keys every desktop program answers to, where the command table gives none; the
+// table's own shortcuts keep their meaning (Ctrl+A stays the cursor readout).
+void MainActions::addDesktopShortcuts() {
+    FileNew->setShortcut(QKeySequence::New);
+    FileSave->setShortcut(QKeySequence::Save);
+    FileSaveAs1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    FileExit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    HelpContents->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void MainActions::createFileActions(QObject* owner) {
@@ -209,12 +220,8 @@ void MainActions::createToolsAndHelpActions(QObject* owner) {
 }
 
 std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
-    std::vector<QAction*> pending = {FileASCIIImport,
-                                     FileASCIIExport,
-                                     FileExportGraphBitmap,
-                                     FileExportGraphJpeg,
-                                     FilePrintData,
-                                     FilePrintChart};
+    std::vector<QAction*> pending = {FileASCIIImport,     FileASCIIExport, FileExportGraphBitmap,
+                                     FileExportGraphJpeg, FilePrintData,   FilePrintChart};
     return pending;
 }
 

@@ -83,4 +83,5 @@ private:
     void createGraphActions(QObject* owner);
     void createFitActions(QObject* owner);
     void createToolsAndHelpActions(QObject* owner);
+    void addDesktopShortcuts();
 };

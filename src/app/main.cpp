@@ -4,6 +4,7 @@
 #include "common/AppInfo.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLocale>
 #include <QStringList>
 
@@ -29,15 +30,26 @@ int main(int argc, char** argv) {
     // equation parser reads numbers with the C library and needs the "C" locale.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QLatin1String(APPLICATION_TITLE));
+    QApplication::setApplicationVersion(QLatin1String(APPLICATION_VERSION));
     QApplication::setWindowIcon(programIcon());
+    // Nothing is read from the command line but the document the desktop hands over.
+    QCommandLineParser options;
+    options.setApplicationDescription(
+        QStringLiteral("Fit laboratory measurements with their uncertainties."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addPositionalArgument(QStringLiteral("FILE"),
+                                  QStringLiteral("A Kelvane document to open."),
+                                  QStringLiteral("[FILE]"));
+    options.process(app);
     QtUiServices ui;
     try {
         TMainForm MainForm(ui, systemDecimalSeparator());
         MainForm.showMaximized();
         // The desktop hands over the document the user opened with Kelvane.
-        const QStringList arguments = QApplication::arguments();
-        if (arguments.size() > 1)
-            MainForm.openFile(arguments.at(1));
+        const QStringList files = options.positionalArguments();
+        if (!files.isEmpty())
+            MainForm.openFile(files.first());
         return app.exec();
     } catch (const std::exception& error) {
         ui.message(QString::fromStdString(error.what()), QLatin1String(APPLICATION_TITLE),

@@ -156,10 +156,13 @@ Input d&X, dY
   ( ) d&Xi, dYi)");
 }
 
+// The command table's shortcuts and the desktop's usual ones where the table has none.
 TEST_F(MainFormTest, ShortcutsAreExactlyThoseOfTheCommandTable) {
     const std::map<QString, QString> expected = {
         {"FileOpen1", "Ctrl+O"}, {"editCopy", "Ctrl+C"},   {"editPaste", "Ctrl+V"},
-        {"editCut", "Ctrl+X"},   {"editDelete", "Ctrl+D"}, {"AnalyzeDataAction", "Ctrl+A"}};
+        {"editCut", "Ctrl+X"},   {"editDelete", "Ctrl+D"}, {"AnalyzeDataAction", "Ctrl+A"},
+        {"FileNew", "Ctrl+N"},   {"FileSave", "Ctrl+S"},   {"FileSaveAs1", "Ctrl+Shift+S"},
+        {"FileExit1", "Ctrl+Q"}, {"HelpContents", "F1"}};
     std::map<QString, QString> actual;
     for (QAction* a : form->findChildren<QAction*>())
         if (!a->shortcut().isEmpty())
