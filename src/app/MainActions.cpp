@@ -220,8 +220,8 @@ void MainActions::createToolsAndHelpActions(QObject* owner) {
 }
 
 std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
-    std::vector<QAction*> pending = {FileASCIIImport,     FileASCIIExport, FileExportGraphBitmap,
-                                     FileExportGraphJpeg, FilePrintData,   FilePrintChart};
+    std::vector<QAction*> pending = {FileExportGraphBitmap, FileExportGraphJpeg, FilePrintData,
+                                     FilePrintChart};
     return pending;
 }
 

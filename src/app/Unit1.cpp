@@ -212,6 +212,7 @@ void TMainForm::connectCommands() {
     connectColumnAndFitCommands();
     connectLabelCommands();
     connectCursorCommands();
+    connectTextTableCommands();
     connectGraphCommands();
 }
 

@@ -188,6 +188,11 @@ private:
     void newDocument();
     void openDocument(const QString& path);
     void showManualAxisRanges();
+
+    // Plain-text tables (TextTableCommands.cpp).
+    void connectTextTableCommands();
+    void FileASCIIExportExecute();
+    void FileASCIIImportExecute();
     // ---- end of documents ----------------------------------------------------------------
 
     // --- Column management and fit configuration (ColumnCommands.cpp, FitConfigCommands.cpp)

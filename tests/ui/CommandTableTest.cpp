@@ -49,8 +49,8 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   &Save
   Save &As...
   Import/Export &Data
-    Import From ASCII [off]
-    Export To ASCII [off]
+    Import From ASCII
+    Export To ASCII
   Export &Graph
     Export To Bitmap Image [off]
     Export To Jpeg Image [off]
