@@ -57,6 +57,12 @@ TFunctionForm::TFunctionForm(UiServices& ui, const DataTable& table, QWidget* pa
     connect(qApp, &QApplication::focusChanged, this, &TFunctionForm::focusChanged);
 }
 
+// The dialog hides itself as it goes, which moves the focus; by then this part of the
+// window is gone and must not hear of it.
+TFunctionForm::~TFunctionForm() {
+    disconnect(qApp, &QApplication::focusChanged, this, &TFunctionForm::focusChanged);
+}
+
 void TFunctionForm::createControls() {
     const QString prompt =
         QStringLiteral("Enter the name of column that you want to         place the results in:");

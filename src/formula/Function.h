@@ -23,6 +23,7 @@ class TFunctionForm : public QDialog {
     Q_OBJECT
 public:
     TFunctionForm(UiServices& ui, const DataTable& table, QWidget* parent);
+    ~TFunctionForm() override;
 
     // Shows the window, or brings it to the front, as the active window.
     void showActivated();
