@@ -34,12 +34,6 @@ std::int32_t writerId() {
     return static_cast<std::int32_t>(QCoreApplication::applicationPid() & 0x7FFFFFFF);
 }
 
-// The error method's columns are chosen, so its error bars can be shown.
-bool errorBarColumnsChosen(const Document& d) {
-    return (d.errorMethod == ErrorMethod::DYI && d.roles.dy != -1) ||
-           (d.errorMethod == ErrorMethod::DXIDYI && d.roles.dx != -1 && d.roles.dy != -1);
-}
-
 } // namespace
 
 void TMainForm::connectFileCommands() {
@@ -175,7 +169,7 @@ void TMainForm::openDocument(const QString& path) {
         }
     };
     plotStep([&] { ChangeRowActionExecute(file.dataRowCount); });
-    if (errorBarColumnsChosen(document_))
+    if (errorBarColumnsChosen(document_.errorMethod, document_.roles))
         enableCommand(actions_->ShowErrorBars, true);
     showManualAxisRanges();
     plotStep([this] { RebuildPlot(); });

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -47,22 +48,13 @@ std::vector<std::string> readoutLines(double x, double y, char decimalSeparator)
 std::optional<PixelRect> cursorBoxAt(int x, int y, const PixelRect& plot) {
     if (x < plot.left || x > plot.right || y < plot.top || y > plot.bottom)
         return std::nullopt;
-    PixelRect box;
-    if (x + CURSOR_BOX_WIDTH > plot.right) {
-        box.left = x - CURSOR_BOX_WIDTH;
-        box.right = x - 1;
-    } else {
-        box.left = x + 1;
-        box.right = x + CURSOR_BOX_WIDTH;
-    }
-    if (y + CURSOR_BOX_HEIGHT > plot.bottom) {
-        box.top = y - CURSOR_BOX_HEIGHT;
-        box.bottom = y - 1;
-    } else {
-        box.top = y + 1;
-        box.bottom = y + CURSOR_BOX_HEIGHT;
-    }
-    return box;
+    // One pixel past the cursor, or before it where the box would pass the plot's end.
+    const auto span = [](int at, int size, int end) {
+        return at + size > end ? std::pair(at - size, at - 1) : std::pair(at + 1, at + size);
+    };
+    const auto [left, right] = span(x, CURSOR_BOX_WIDTH, plot.right);
+    const auto [top, bottom] = span(y, CURSOR_BOX_HEIGHT, plot.bottom);
+    return PixelRect{left, top, right, bottom};
 }
 
 UserMessage noPointsToAnalyzeRefusal() {
