@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graph/ErrorBars.h"
+
 #include <QObject>
 
 #include <array>
@@ -55,7 +57,7 @@ public:
     std::array<QAction*, 5> pointStyleItems; // tags 1..5 as item data
     QAction* FitLineColor1;
     QAction* ErrorBarColor1;
-    std::array<QAction*, 5> errorBarWidthItems; // widths 1..5 as item data
+    std::array<QAction*, MAX_ERROR_BAR_WIDTH> errorBarWidthItems; // widths 1..5 as item data
     QAction* ChartOptionsAction;
 
     // Menu "Fitting Function".

@@ -7,6 +7,7 @@
 #include "app/MainMenus.h"
 #include "common/AppInfo.h"
 #include "document/DocumentEdits.h"
+#include "graph/ErrorBars.h"
 #include "graph/Chart.h"
 #include "shell/ColorRefs.h"
 #include "shell/ScreenScale.h"
@@ -261,10 +262,8 @@ void TMainForm::showCheckMarks() {
     a.popupErrorMethodItems[method]->setChecked(true);
     a.graphTypeItems[static_cast<std::size_t>(document_.graphType)]->setChecked(true);
     a.pointStyleItems[static_cast<std::size_t>(document_.pointStyle)]->setChecked(true);
-    // A width the menu does not offer (a file may hold any) marks the item "1".
-    const int width = document_.errorBarWidth;
-    const bool offered = width >= 1 && width <= int(a.errorBarWidthItems.size());
-    a.errorBarWidthItems[static_cast<std::size_t>(offered ? width - 1 : 0)]->setChecked(true);
+    const int width = shownErrorBarWidth(document_.errorBarWidth);
+    a.errorBarWidthItems[static_cast<std::size_t>(width - 1)]->setChecked(true);
     a.AnalyzeDataAction->setChecked(chart_->isCursorBoxActive());
 }
 

@@ -114,7 +114,7 @@ double PixelAxis::valueAt(double pixel) const {
 }
 
 ErrorBarDrawing errorBarDrawing(const Document& document, const PixelAxis& x, const PixelAxis& y) {
-    ErrorBarDrawing drawing{document.errorBarColor, document.errorBarWidth, {}};
+    ErrorBarDrawing drawing{document.errorBarColor, shownErrorBarWidth(document.errorBarWidth), {}};
     if (!document.errorBarsShown || !errorBarColumnsChosen(document.errorMethod, document.roles))
         return drawing;
     const PlotArea area{roundPixel(x.minimumPixel), roundPixel(y.maximumPixel),

@@ -27,3 +27,7 @@ std::optional<UserMessage> errorBarColumnsQuestion(ErrorMethod method, const Col
 const char* errorBarStatusText(bool shown) {
     return shown ? "Error Bars: ON" : "Error Bars: OFF";
 }
+
+int shownErrorBarWidth(int documentWidth) {
+    return documentWidth >= 1 && documentWidth <= MAX_ERROR_BAR_WIDTH ? documentWidth : 1;
+}

@@ -14,5 +14,13 @@ bool errorBarColumnsChosen(ErrorMethod method, const ColumnRoles& roles);
 // are not all chosen; nothing when they are, or when the method has no bars.
 std::optional<UserMessage> errorBarColumnsQuestion(ErrorMethod method, const ColumnRoles& roles);
 
+// The widths the "Error Bar Width" menu offers.
+constexpr int MAX_ERROR_BAR_WIDTH = 5;
+
+// The pen width the bars are drawn with: a document's own width when the menu offers it, 1
+// for any other (a file may hold any integer, and a pen thousands of pixels wide would paint
+// the whole graph over). The menu marks the same item.
+int shownErrorBarWidth(int documentWidth);
+
 // The status bar's error-bar panel.
 const char* errorBarStatusText(bool shown);

@@ -130,3 +130,13 @@ TEST(ErrorBarOverlay, SkipsARowThatDoesNotConvert) {
 }
 
 } // namespace
+
+// A file may hold any width; the pen keeps to the widths the menu offers.
+TEST(ErrorBarOverlay, DrawsAWidthTheMenuDoesNotOfferAsOne) {
+    for (const auto& [stored, drawn] :
+         std::vector<std::pair<int, int>>{{1, 1}, {5, 5}, {0, 1}, {6, 1}, {-3, 1}, {100000, 1}}) {
+        Document d = shownBars(ErrorMethod::DYI, {{"50", "50", "10", "5"}});
+        d.errorBarWidth = stored;
+        EXPECT_EQ(errorBarDrawing(d, X_AXIS, Y_AXIS).penWidth, drawn) << stored;
+    }
+}
