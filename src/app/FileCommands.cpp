@@ -12,6 +12,7 @@
 #include "files/FileNames.h"
 #include "graph/AxisOptionsRules.h"
 #include "graph/Chart.h"
+#include "graph/Chartoptions.h"
 #include "graph/ErrorBars.h"
 #include "shell/UiServices.h"
 
@@ -171,18 +172,14 @@ void TMainForm::openDocument(const QString& path) {
     plotStep([&] { ChangeRowActionExecute(file.dataRowCount); });
     if (errorBarColumnsChosen(document_.errorMethod, document_.roles))
         enableCommand(actions_->ShowErrorBars, true);
-    showManualAxisRanges();
+    const OpenedAxisLimits limits = openedAxisLimits(document_);
+    for (const auto& [axis, range] : limits.ranges)
+        putAxisRange(axis == PlotAxis::X ? ChartAxis::BottomAxis : ChartAxis::LeftAxis, range);
+    chartOptionsForm_->setState(limits.state);
     plotStep([this] { RebuildPlot(); });
     document_.modified = false;
+    if (limits.refusal)
+        ui_.show(*limits.refusal);
     if (plotError)
         throw KelvaneError(*plotError);
-}
-
-// Manual limits that the axis can show go on it; others leave it as it is.
-void TMainForm::showManualAxisRanges() {
-    for (const auto& [axis, shown] : {std::pair(PlotAxis::X, ChartAxis::BottomAxis),
-                                      std::pair(PlotAxis::Y, ChartAxis::LeftAxis)})
-        if (const auto range = manualRange(document_, axis))
-            putAxisRange(shown, *range);
-    chart_->replot();
 }

@@ -187,7 +187,6 @@ private:
     void writeDocument(const std::string& path);
     void newDocument();
     void openDocument(const QString& path);
-    void showManualAxisRanges();
 
     // Plain-text tables (TextTableCommands.cpp).
     void connectTextTableCommands();

@@ -18,13 +18,16 @@ inline constexpr ColorRef BLACK = 0x000000;
 
 // The settings of one axis that the Axis Options window shows and the
 // document file keeps.
+// The value labels' pattern until a re-plot, the Axis Options or a new document chooses
+// another: thousands separators and two decimals.
+inline constexpr const char* START_UP_LABEL_FORMAT = "#,##0.00";
+
 struct AxisSettings {
     bool automatic = true;     // scale mode "Automatic"; false for "Manual"
     std::string manualMinimum; // the XMin (YMin) field's text
     std::string manualMaximum; // the XMax (YMax) field's text
-    // Thousands separators until a re-plot, the Axis Options or a new
-    // document chooses another; New sets "0.00".
-    std::string labelFormat = "#,##0.00";
+    // New sets "0.00".
+    std::string labelFormat = START_UP_LABEL_FORMAT;
     bool scientific = false; // "Use Scientific Notation"
     int decimals = 2;        // "Number of decimal points:", 0..8
     bool minorGrid = true;   // "Show Minor Grid"

@@ -119,6 +119,27 @@ std::optional<AxisRange> manualRange(const Document& document, PlotAxis axis) {
     }
 }
 
+OpenedAxisLimits openedAxisLimits(const Document& document) {
+    OpenedAxisLimits opened;
+    for (const PlotAxis axis : {PlotAxis::X, PlotAxis::Y}) {
+        if (axisSettings(document, axis).automatic)
+            continue;
+        LimitsOutcome outcome;
+        try {
+            outcome = checkLimits(document, axis);
+        } catch (const KelvaneError& e) {
+            outcome.refusal = error(e.what());
+        }
+        if (outcome.range)
+            opened.ranges.emplace_back(axis, *outcome.range);
+        else if (!opened.state.pending) {
+            opened.state.pending = axis;
+            opened.refusal = outcome.refusal;
+        }
+    }
+    return opened;
+}
+
 void switchScientific(Document& document, PlotAxis axis, bool on) {
     AxisSettings& s = axisSettings(document, axis);
     s.scientific = on;

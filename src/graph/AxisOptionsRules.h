@@ -7,6 +7,8 @@
 #include "graph/AxisRange.h"
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 // The rules of the Axis Options window, as changes of the document's axis
 // settings. Each axis is automatic, manual pending (Manual chosen, its limits
@@ -58,6 +60,18 @@ LimitsOutcome applyManualLimits(Document& document, AxisOptionsState& state, Plo
 // limits cannot be applied there. No message: a graph type change puts applied
 // limits back on the axes that can still show them.
 std::optional<AxisRange> manualRange(const Document& document, PlotAxis axis);
+
+// Open puts a document's manual limits on the axes as "Apply Changes" would. An axis whose
+// limits are refused (missing, the wrong way round, not a number, not above 0 on a
+// logarithmic axis) is left pending — "Manual" checked and waiting for limits, the other
+// scale group locked — rather than shown as manual with limits that are not on it. Only the
+// first refused axis can be pending; its refusal is Open's message.
+struct OpenedAxisLimits {
+    AxisOptionsState state;
+    std::vector<std::pair<PlotAxis, AxisRange>> ranges;
+    std::optional<UserMessage> refusal;
+};
+OpenedAxisLimits openedAxisLimits(const Document& document);
 
 // "Use Scientific Notation" switched on appends "E+00" to the label format
 // (even to one that has it already); switched off removes it from the plain

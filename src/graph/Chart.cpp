@@ -1,5 +1,6 @@
 #include "graph/Chart.h"
 
+#include "document/Document.h"
 #include "graph/AxisRange.h"
 #include "graph/ChartElements.h"
 #include "graph/ErrorBarOverlay.h"
@@ -19,7 +20,6 @@ namespace {
 constexpr int MIN_BAND_PIXELS = 4;
 
 const QColor SILVER(192, 192, 192);
-const char* const START_UP_LABEL_FORMAT = "#,##0.00";
 constexpr int DATA_POINT_SIZE = 2 * DATA_POINT_HALF_SIZE + 1;
 constexpr int SELECTED_POINT_SIZE = 2 * SELECTED_POINT_HALF_SIZE + 1;
 constexpr double MARGIN_FRACTION = 0.02;

@@ -38,6 +38,8 @@ public:
                       QWidget* parent = nullptr);
 
     const AxisOptionsState& state() const { return state_; }
+    // An opened document's axes: one whose limits were refused waits for new ones.
+    void setState(const AxisOptionsState& state) { state_ = state; }
     // Shows the document's settings after others changed them (a re-plot choosing a format,
     // a new or opened document). An axis that is automatic no longer waits for its limits.
     void showSettings();

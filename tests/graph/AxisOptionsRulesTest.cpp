@@ -197,3 +197,41 @@ TEST(AxisOptionsRules, ClosingAndPanelClicksWhileAnAxisIsPending) {
 }
 
 } // namespace
+
+// Open applies each manual axis's limits; the first axis it refuses waits for new limits.
+TEST(AxisOptionsRules, OpenedLimitsApplyOrLeaveTheFirstRefusedAxisPending) {
+    const struct {
+        const char* what;
+        std::pair<const char*, const char*> x, y; // nullptr: automatic
+        std::vector<PlotAxis> applied;
+        std::optional<PlotAxis> pending;
+        const char* refusal;
+    } cases[] = {
+        {"both apply", {"0", "10"}, {"-5", "5"}, {PlotAxis::X, PlotAxis::Y}, {}, nullptr},
+        {"automatic axes", {nullptr, nullptr}, {nullptr, nullptr}, {}, {}, nullptr},
+        {"x reversed", {"5", "1"}, {"0", "4"}, {PlotAxis::Y}, PlotAxis::X,
+         "Xmax must by greater than Xmin"},
+        {"y missing", {"0", "1"}, {"", "4"}, {PlotAxis::X}, PlotAxis::Y,
+         "Please enter a value for Ymin."},
+        {"both refused: x waits", {"", ""}, {"2", "1"}, {}, PlotAxis::X,
+         "Please enter a value for Xmax."},
+        {"not a number", {"1", "2-"}, {nullptr, nullptr}, {}, PlotAxis::X, nullptr},
+    };
+    for (const auto& c : cases) {
+        Document d;
+        for (const auto& [axis, limits] : {std::pair(&d.xAxis, c.x), std::pair(&d.yAxis, c.y)}) {
+            axis->automatic = limits.first == nullptr;
+            axis->manualMinimum = limits.first ? limits.first : "";
+            axis->manualMaximum = limits.second ? limits.second : "";
+        }
+        const OpenedAxisLimits opened = openedAxisLimits(d);
+        std::vector<PlotAxis> applied;
+        for (const auto& [axis, range] : opened.ranges)
+            applied.push_back(axis);
+        EXPECT_EQ(applied, c.applied) << c.what;
+        EXPECT_EQ(opened.state.pending, c.pending) << c.what;
+        EXPECT_EQ(opened.refusal.has_value(), c.pending.has_value()) << c.what;
+        if (c.refusal)
+            EXPECT_EQ(opened.refusal->text, c.refusal) << c.what;
+    }
+}

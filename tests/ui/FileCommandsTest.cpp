@@ -6,13 +6,17 @@
 #include "files/AtomicWrite.h"
 #include "files/DocumentFile.h"
 #include "files/FileMessages.h"
+#include "graph/AxisOptionsRules.h"
 #include "graph/Chart.h"
+#include "graph/Chartoptions.h"
 #include "table/DataStringGrid.h"
 #include "table/DataTableModel.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <tuple>
 
 #include <fstream>
 
@@ -208,6 +212,28 @@ TEST_F(FileCommandsTest, ACellThatDoesNotConvertStopsThePlotNotTheOpen) {
     EXPECT_EQ(form->document().table.cellText(1, 2), "abc");
     EXPECT_EQ(form->document().currentFileName, path("abc.dat"));
     EXPECT_FALSE(form->document().modified);
+}
+
+// Limits the axis cannot take leave it waiting for new ones, with Apply's refusal, rather
+// than marked manual with limits that are not on it.
+TEST_F(FileCommandsTest, ARefusedManualLimitLeavesItsAxisPending) {
+    Document file;
+    file.table.setCellText(1, 1, "1");
+    file.table.setCellText(1, 2, "2");
+    for (const auto& [axis, min, max] : {std::tuple(&file.xAxis, "5", "1"),
+                                         std::tuple(&file.yAxis, "0", "4")}) {
+        axis->automatic = false;
+        axis->manualMinimum = min;
+        axis->manualMaximum = max;
+    }
+    writeDocument("reversed.dat", file);
+
+    open(path("reversed.dat"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.toStdString(), openedAxisLimits(form->document()).refusal->text);
+    const auto* options = form->findChild<TChartOptionsForm*>("ChartOptionsForm");
+    EXPECT_EQ(options->state().pending, PlotAxis::X);
+    EXPECT_EQ(form->chart().maximum(ChartAxis::LeftAxis), 4);
 }
 
 // What the save question's answers do to New.
