@@ -185,5 +185,7 @@ void DataStringGrid::settleRefusal() {
 
 void DataStringGrid::applySummarySpan() {
     clearSpans();
-    setSpan(model_->summaryRow(), 0, DataTable::SUMMARY_ROWS, model_->columnCount());
+    // A file may hold a table without data columns: nothing to span then.
+    if (model_->columnCount() > 0)
+        setSpan(model_->summaryRow(), 0, DataTable::SUMMARY_ROWS, model_->columnCount());
 }
