@@ -2,7 +2,8 @@
 # for every chapter named in CHAPTERS (the heading macro plants one per
 # heading, titled "number  heading").
 #
-# Variables: PDF (the file), CHAPTERS (a list of chapter headings).
+# Variables: PDF (the file), CHAPTERS (a list of chapter headings), PICTURES (how many
+# pictures of the window the guide places; each is embedded as a form of its own).
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -41,4 +42,9 @@ foreach(chapter IN LISTS CHAPTERS)
     message(FATAL_ERROR "${PDF} has no chapter \"${chapter}\"")
   endif()
 endforeach()
-message(STATUS "${PDF}: ${page_count} pages, ${chapter_count} chapters")
+file(STRINGS ${PDF} forms REGEX "/Subtype /Form")
+list(LENGTH forms picture_count)
+if(NOT picture_count EQUAL PICTURES)
+  message(FATAL_ERROR "${PDF} embeds ${picture_count} pictures; ${PICTURES} were expected")
+endif()
+message(STATUS "${PDF}: ${page_count} pages, ${chapter_count} chapters, ${picture_count} pictures")

@@ -14,11 +14,12 @@
 #
 # Variables: GROFF (the program), SOURCE (the .ms file, relative to WORK_DIR),
 # WORK_DIR (folder of the sources), OUTPUT (the PDF), GENERATED_DIR (where
-# the contents and the example macros are written).
+# the contents and the example macros are written), SHOTS_DIR (the pictures of the window,
+# one PDF each, placed by KV-SHOT).
 
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var GROFF SOURCE WORK_DIR OUTPUT GENERATED_DIR)
+foreach(var GROFF SOURCE WORK_DIR OUTPUT GENERATED_DIR SHOTS_DIR)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "RenderGuide.cmake: ${var} is not set")
   endif()
@@ -59,7 +60,9 @@ foreach(line IN LISTS cases)
 endforeach()
 file(WRITE ${EXAMPLES} "${macros}")
 
-set(options -k -ms -e -t -Tpdf -dpaper=a4 -P-pa4 -P-e -wall -dkv-examples=${EXAMPLES})
+# -U: placing a PDF picture runs pdfinfo to read its size.
+set(options -k -U -ms -e -t -Tpdf -dpaper=a4 -P-pa4 -P-e -wall -dkv-examples=${EXAMPLES}
+            -dkv-shots=${SHOTS_DIR})
 
 function(report_messages text)
   string(REGEX REPLACE "KVTOC [^\n]*\n?" "" rest "${text}")
