@@ -170,7 +170,7 @@ void TMainForm::openDocument(const QString& path) {
     };
     plotStep([&] { ChangeRowActionExecute(file.dataRowCount); });
     if (errorBarColumnsChosen(document_.errorMethod, document_.roles))
-        enableCommand(actions_->ShowErrorBars, true);
+        actions_->ShowErrorBars->setEnabled(true);
     showManualAxisRanges();
     plotStep([this] { RebuildPlot(); });
     document_.modified = false;
