@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr UINT16 SCREEN_DPI = 96;
+
 // libjpeg's own error handler ends the process; this one jumps back to the encoder, which
 // then reports the failure.
 struct ErrorJump {
@@ -40,6 +42,11 @@ bool encode(const QImage& rgb, int quality, unsigned char** buffer, unsigned lon
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
+    // The screen's 96 dots an inch, as the other pictures carry, so that a report shows
+    // the graph at its on-screen size.
+    info.density_unit = 1;
+    info.X_density = SCREEN_DPI;
+    info.Y_density = SCREEN_DPI;
     jpeg_start_compress(&info, TRUE);
     // Rows one at a time: an image's rows are padded to whole words.
     while (info.next_scanline < info.image_height) {

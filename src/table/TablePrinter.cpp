@@ -1,9 +1,9 @@
 #include "table/TablePrinter.h"
 
 #include "table/CellMarkup.h"
+#include "table/CellMarkupDelegate.h"
 #include "table/PrintMarking.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QPainter>
@@ -59,13 +59,10 @@ void drawCellText(QPainter& painter, const PrintCell& cell, const QRect& box) {
     QTextDocument document;
     document.setDefaultFont(painter.font());
     document.setDocumentMargin(0);
-    document.setHtml(QString::fromStdString(cellMarkupToHtml(cell.text)));
+    document.setHtml(cellRichText(cell.text));
     painter.save();
     painter.translate(box.topLeft());
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = QRectF(0, 0, box.width(), box.height());
-    context.palette.setColor(QPalette::Text, Qt::black);
-    document.documentLayout()->draw(&painter, context);
+    document.drawContents(&painter, QRectF(0, 0, box.width(), box.height()));
     painter.restore();
 }
 
@@ -97,6 +94,9 @@ bool printPages(QPrinter& printer, const TablePrintLayout& layout, const QFont& 
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    // A print engine keeps the transformation of the job before (a scaled graph) until a
+    // painter sets one; this job's drawing is unscaled.
+    painter.resetTransform();
     const int padding = CELL_PADDING * printer.resolution() / 72;
     const QString date = dateLine();
     const auto rectOf = [](const PrintRect& r) { return QRect(r.x, r.y, r.width, r.height); };

@@ -34,10 +34,15 @@ int pdfPages(const QString& path) {
     return line.trimmed().toInt();
 }
 
-QString pdfPageText(const QString& path, int page) {
-    return popplerOutput("pdftotext", {QStringLiteral("-f"), QString::number(page),
-                                       QStringLiteral("-l"), QString::number(page), path,
-                                       QStringLiteral("-")});
+QString pdfPageText(const QString& path, int page, const char* option = "-raw") {
+    return popplerOutput("pdftotext", {QLatin1String(option), QStringLiteral("-f"),
+                                       QString::number(page), QStringLiteral("-l"),
+                                       QString::number(page), path, QStringLiteral("-")});
+}
+
+// Where the words of a printed page lie.
+QStringList wordBoxes(const QString& path) {
+    return pdfPageText(path, 1, "-bbox").split(QLatin1Char('\n')).filter(QStringLiteral("<word"));
 }
 
 int pixelsOf(const QImage& image, const QColor& color) {
@@ -193,8 +198,11 @@ TEST_F(ExportPrintTest, TheCopiesDialogDecidesHowManyJobsArePrinted) {
     EXPECT_FALSE(QFile::exists(ui.printedPdf)) << "0 copies print nothing";
 
     ui.dialogScripts.push_back([](QDialog& dialog) {
-        EXPECT_EQ(dialog.findChild<QComboBox*>("NumPrintComboBox")->currentText(), "0");
-        dialog.findChild<QComboBox*>("NumPrintComboBox")->setEditText(QStringLiteral("2"));
+        auto* copies = dialog.findChild<QComboBox*>("NumPrintComboBox");
+        EXPECT_EQ(copies->currentText(), "0") << "the text stays from the last use";
+        copies->clearEditText();
+        QTest::keyClicks(copies, QStringLiteral("a2-"));
+        EXPECT_EQ(copies->currentText(), "2") << "only digits can be typed";
         dialog.findChild<QPushButton*>("OKBtn")->click();
         return dialog.result();
     });
@@ -206,13 +214,23 @@ TEST_F(ExportPrintTest, TheCopiesDialogDecidesHowManyJobsArePrinted) {
     EXPECT_FALSE(doc().modified);
 }
 
+// The names row is printed once; every page carries the title and the date. A graph
+// printed before on the same printer leaves the table's scale alone.
 TEST_F(ExportPrintTest, ATallTableIsPrintedOnSeveralPagesUnderTheGraphTitle) {
     plotBarsAndFit();
     action("Rows200")->trigger();
     enter(1, 200, "77");
+    ui.printedPdf = path("alone.pdf");
+    scriptCopies(QStringLiteral("1"));
+    action("FilePrintData")->trigger();
+    ui.printedPdf = path("graph.pdf");
+    scriptCopies(QStringLiteral("1"));
+    action("FilePrintChart")->trigger();
     ui.printedPdf = path("table.pdf");
     scriptCopies(QStringLiteral("1"));
     action("FilePrintData")->trigger();
+    EXPECT_EQ(wordBoxes(ui.printedPdf).filter(QStringLiteral(">45<")),
+              wordBoxes(path("alone.pdf")).filter(QStringLiteral(">45<")));
     EXPECT_EQ(ui.modalDialogTitles.back(), "Print Data Table");
     ASSERT_TRUE(ui.messages.empty());
     const int pages = pdfPages(ui.printedPdf);
@@ -238,3 +256,4 @@ TEST_F(ExportPrintTest, APrinterThatCannotPrintIsNamed) {
 }
 
 } // namespace
+
