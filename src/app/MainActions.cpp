@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QActionGroup>
 
-
 namespace {
 
 // Of a hint made of two texts joined by "|" only the first is shown.
@@ -85,12 +84,12 @@ void MainActions::createFileActions(QObject* owner) {
     FileExportGraphJpeg =
         makeAction(owner, "FileExportGraphJpeg", QStringLiteral("Export To Jpeg Image"),
                    QStringLiteral("Export Graph"));
-    FileExportGraphPng = makeAction(owner, "FileExportGraphPng",
-                                    QStringLiteral("Export To PNG Image"),
-                                    QStringLiteral("Export Graph"));
-    FileExportGraphSvg = makeAction(owner, "FileExportGraphSvg",
-                                    QStringLiteral("Export To SVG Image"),
-                                    QStringLiteral("Export Graph"));
+    FileExportGraphPng =
+        makeAction(owner, "FileExportGraphPng", QStringLiteral("Export To PNG Image"),
+                   QStringLiteral("Export Graph"));
+    FileExportGraphSvg =
+        makeAction(owner, "FileExportGraphSvg", QStringLiteral("Export To SVG Image"),
+                   QStringLiteral("Export Graph"));
     FileExportGraphPdf = makeAction(owner, "FileExportGraphPdf", QStringLiteral("Export To PDF"),
                                     QStringLiteral("Export Graph"));
     FilePrintData = makeAction(owner, "FilePrintData", QStringLiteral("Print &Data..."));
@@ -225,4 +224,3 @@ void MainActions::createToolsAndHelpActions(QObject* owner) {
     ErrorMethodGuide = makeAction(owner, "ErrorMethodGuide", QStringLiteral("&Error Method Guide"));
     HelpAbout = makeAction(owner, "HelpAbout", QStringLiteral("&About Kelvane"));
 }
-

@@ -54,8 +54,8 @@ std::optional<std::string> pdfFileBytes(Chart& chart) {
     pdf.setTitle(chart.graphTitle());
     pdf.setCreator(QLatin1String(APPLICATION_TITLE));
     const QSizeF points = QSizeF(chart.size()) * (72.0 / SCREEN_DPI);
-    pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point),
-                                  QPageLayout::Portrait, QMarginsF()));
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
     if (!chart.render(pdf, QRectF(QPointF(0, 0), QSizeF(chart.size()))))
         return std::nullopt;
     return bytesOf(buffer);

@@ -8,9 +8,8 @@ namespace {
 
 // A whole number of digits that fits an int; nothing else counts as a number of copies.
 bool readCopies(const std::string& text, int& copies) {
-    if (text.empty() || !std::all_of(text.begin(), text.end(), [](unsigned char c) {
-            return std::isdigit(c) != 0;
-        }))
+    if (text.empty() || !std::all_of(text.begin(), text.end(),
+                                     [](unsigned char c) { return std::isdigit(c) != 0; }))
         return false;
     long long value = 0;
     for (const char c : text) {
@@ -27,12 +26,14 @@ bool readCopies(const std::string& text, int& copies) {
 CopiesDecision copiesDecision(const std::string& text) {
     int copies = 0;
     if (!readCopies(text, copies))
-        return {CopiesDecision::Kind::Refused, 0,
+        return {CopiesDecision::Kind::Refused,
+                0,
                 {"Ummm...you didn't tell me how many copies to print.", "Huh?", MessageIcon::Stop,
                  MessageButtons::Ok}};
     if (copies <= MOST_COPIES_UNASKED)
         return {CopiesDecision::Kind::Accepted, copies, {}};
-    return {CopiesDecision::Kind::Ask, copies,
+    return {CopiesDecision::Kind::Ask,
+            copies,
             {"Are you sure you want to print " + std::to_string(copies) +
                  " copies? That sure seems like a lot to me!",
              "Are you kidding me?", MessageIcon::Question, MessageButtons::YesNo}};

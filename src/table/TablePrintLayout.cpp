@@ -76,7 +76,8 @@ PrintPage pageOf(const DataTable& table, const PrintMarks& marks, const PrintFra
                 if (summaryLeft < 0)
                     summaryLeft = x;
             } else {
-                page.cells.push_back(cellOf(table, marks, column, unit.firstRow, {x, y, width, height}));
+                page.cells.push_back(
+                    cellOf(table, marks, column, unit.firstRow, {x, y, width, height}));
             }
             x += width;
         }

@@ -86,7 +86,8 @@ QString dateLine() {
     const QDateTime now = QDateTime::currentDateTime();
     const QDate d = now.date();
     const QTime t = now.time();
-    return QString::fromStdString(printDateLine(d.day(), d.month(), d.year(), t.hour(), t.minute()));
+    return QString::fromStdString(
+        printDateLine(d.day(), d.month(), d.year(), t.hour(), t.minute()));
 }
 
 bool printPages(QPrinter& printer, const TablePrintLayout& layout, const QFont& font,

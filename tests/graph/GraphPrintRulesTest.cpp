@@ -52,12 +52,12 @@ TEST(PrintedSizeTest, KeepsTheProportionsAndStaysOnThePage) {
         PrintedSize printed;
     };
     for (const Case& c : {
-             Case{700, 400, 700, 1000, {700, 400}},  // across the width, 4/7 as high
-             Case{700, 400, 794, 1123, {794, 453}},  // 453.7 truncated
-             Case{500, 510, 1123, 794, {778, 794}},  // taller than wide: the full height
-             Case{500, 510, 794, 1123, {794, 809}},  // ... unless it would run off the side
-             Case{400, 400, 794, 1123, {794, 794}},  // square: not wider than high
-             Case{900, 400, 1123, 300, {675, 300}},  // wide, but a short page limits it
+             Case{700, 400, 700, 1000, {700, 400}}, // across the width, 4/7 as high
+             Case{700, 400, 794, 1123, {794, 453}}, // 453.7 truncated
+             Case{500, 510, 1123, 794, {778, 794}}, // taller than wide: the full height
+             Case{500, 510, 794, 1123, {794, 809}}, // ... unless it would run off the side
+             Case{400, 400, 794, 1123, {794, 794}}, // square: not wider than high
+             Case{900, 400, 1123, 300, {675, 300}}, // wide, but a short page limits it
              Case{0, 400, 794, 1123, {0, 0}},
          })
         EXPECT_EQ(printedGraphSize(c.w, c.h, c.pageW, c.pageH), c.printed)

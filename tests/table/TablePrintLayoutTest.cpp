@@ -84,18 +84,14 @@ TEST(TablePrintLayoutTest, MarksTheXAndYCellsOfTheFittedSelection) {
     for (const PrintCell& c : page.cells)
         if (c.marked)
             marked.emplace_back(c.column, c.row);
-    EXPECT_EQ(marked, (std::vector<std::pair<int, int>>{
-                          {1, 3}, {2, 3}, {1, 4}, {2, 4}, {1, 5}, {2, 5}}));
+    EXPECT_EQ(marked,
+              (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {1, 4}, {2, 4}, {1, 5}, {2, 5}}));
     EXPECT_TRUE(findCell(page, 0, 3)->fixed);
 
     marks.fitShown = false;
     const TablePrintLayout unfitted = layOutTable(table, marks, frameFor({40, 60, 60, 60}));
     for (const PrintCell& c : unfitted.pages[0].cells)
         EXPECT_FALSE(c.marked);
-}
-
-TEST(TablePrintLayoutTest, TheDateLineIsDayMonthYear) {
-    EXPECT_EQ(printDateLine(9, 3, 2026, 7, 5), "09/03/2026 07:05");
 }
 
 } // namespace

@@ -35,9 +35,9 @@ int pdfPages(const QString& path) {
 }
 
 QString pdfPageText(const QString& path, int page, const char* option = "-raw") {
-    return popplerOutput("pdftotext", {QLatin1String(option), QStringLiteral("-f"),
-                                       QString::number(page), QStringLiteral("-l"),
-                                       QString::number(page), path, QStringLiteral("-")});
+    return popplerOutput("pdftotext",
+                         {QLatin1String(option), QStringLiteral("-f"), QString::number(page),
+                          QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
 }
 
 // Where the words of a printed page lie.
@@ -251,9 +251,9 @@ TEST_F(ExportPrintTest, APrinterThatCannotPrintIsNamed) {
     scriptCopies(QStringLiteral("1"));
     action("FilePrintData")->trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, QString::fromStdString(cannotPrint(ui.printedPdf.toStdString())));
+    EXPECT_EQ(ui.messages[0].text,
+              QString::fromStdString(cannotPrint(ui.printedPdf.toStdString())));
     EXPECT_FALSE(QFile::exists(ui.printedPdf));
 }
 
 } // namespace
-
