@@ -2,8 +2,10 @@
 # Installs the Debian 12 packages Kelvane needs to build, run and test.
 # Only missing packages are installed; the package lists are refreshed first
 # when anything is missing, so a fresh machine works and a ready one is quick.
-# libqt6svg6 brings the plugins that draw the program's SVG icons. groff
+# libqt6svg6 brings the plugins that draw the program's SVG icons;
+# qt6-svg-dev the SVG writer of the graph export. groff
 # renders the two guides to PDF; libgs10-common holds the fonts it embeds.
+# poppler-utils reads the printed PDFs back in the tests.
 # rsvg-convert draws the icon's pixel sizes; the desktop validators, the
 # MIME database and gio check the installed desktop files in the tests.
 # clang-14 and libclang-rt-14-dev (libFuzzer and the sanitizer runtimes) build
@@ -13,13 +15,13 @@ set -euo pipefail
 packages=(
   cmake ninja-build make g++ pkg-config
   qt6-base-dev libqcustomplot-dev libqcustomplot2.1-qt6
-  libqt6svg6
+  libqt6svg6 qt6-svg-dev
   libfparser-dev libtnt-dev libjama-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   fonts-liberation fontconfig
   groff libgs10-common
-  librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin file
+  poppler-utils librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin file
   clang-14 libclang-rt-14-dev
 )
 

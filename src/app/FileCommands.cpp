@@ -171,7 +171,7 @@ void TMainForm::openDocument(const QString& path) {
     };
     plotStep([&] { ChangeRowActionExecute(file.dataRowCount); });
     if (errorBarColumnsChosen(document_.errorMethod, document_.roles))
-        enableCommand(actions_->ShowErrorBars, true);
+        actions_->ShowErrorBars->setEnabled(true);
     const OpenedAxisLimits limits = openedAxisLimits(document_);
     for (const auto& [axis, range] : limits.ranges)
         putAxisRange(axis == PlotAxis::X ? ChartAxis::BottomAxis : ChartAxis::LeftAxis, range);

@@ -38,7 +38,7 @@ void TMainForm::SelectErrorMethod(ErrorMethod method) {
         return;
     // ClearFit below releases the fit button. The error bars start hidden with every
     // method, and only the methods with uncertainty columns can show them.
-    enableCommand(actions_->ShowErrorBars, method != ErrorMethod::ESTDY);
+    actions_->ShowErrorBars->setEnabled(method != ErrorMethod::ESTDY);
     document_.errorBarsShown = false;
     setStatusText(3, QStringLiteral("Error Bars: OFF"));
     functionForm_->hide();

@@ -7,8 +7,6 @@
 #include <QAction>
 #include <QActionGroup>
 
-#include <algorithm>
-
 namespace {
 
 // Of a hint made of two texts joined by "|" only the first is shown.
@@ -86,6 +84,14 @@ void MainActions::createFileActions(QObject* owner) {
     FileExportGraphJpeg =
         makeAction(owner, "FileExportGraphJpeg", QStringLiteral("Export To Jpeg Image"),
                    QStringLiteral("Export Graph"));
+    FileExportGraphPng =
+        makeAction(owner, "FileExportGraphPng", QStringLiteral("Export To PNG Image"),
+                   QStringLiteral("Export Graph"));
+    FileExportGraphSvg =
+        makeAction(owner, "FileExportGraphSvg", QStringLiteral("Export To SVG Image"),
+                   QStringLiteral("Export Graph"));
+    FileExportGraphPdf = makeAction(owner, "FileExportGraphPdf", QStringLiteral("Export To PDF"),
+                                    QStringLiteral("Export Graph"));
     FilePrintData = makeAction(owner, "FilePrintData", QStringLiteral("Print &Data..."));
     FilePrintChart = makeAction(owner, "FilePrintChart", QStringLiteral("Print &Graph..."));
     FilePrintSetup1 = makeAction(owner, "FilePrintSetup1", QStringLiteral("Print Set&up..."),
@@ -217,15 +223,4 @@ void MainActions::createToolsAndHelpActions(QObject* owner) {
                               QStringLiteral("Help Contents"));
     ErrorMethodGuide = makeAction(owner, "ErrorMethodGuide", QStringLiteral("&Error Method Guide"));
     HelpAbout = makeAction(owner, "HelpAbout", QStringLiteral("&About Kelvane"));
-}
-
-std::vector<QAction*> MainActions::commandsNotYetBuilt() const {
-    std::vector<QAction*> pending = {FileExportGraphBitmap, FileExportGraphJpeg, FilePrintData,
-                                     FilePrintChart};
-    return pending;
-}
-
-bool MainActions::isNotYetBuilt(const QAction* action) const {
-    const std::vector<QAction*> pending = commandsNotYetBuilt();
-    return std::find(pending.begin(), pending.end(), action) != pending.end();
 }

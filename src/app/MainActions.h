@@ -19,11 +19,6 @@ class MainActions {
 public:
     explicit MainActions(QObject* owner);
 
-    // The commands whose handlers are still to be written; the window shows them disabled.
-    // Each leaves this list when its command is built.
-    std::vector<QAction*> commandsNotYetBuilt() const;
-    bool isNotYetBuilt(const QAction* action) const;
-
     // Menu "&File".
     QAction* FileNew;
     QAction* FileOpen1;
@@ -33,6 +28,9 @@ public:
     QAction* FileASCIIExport;
     QAction* FileExportGraphBitmap;
     QAction* FileExportGraphJpeg;
+    QAction* FileExportGraphPng;
+    QAction* FileExportGraphSvg;
+    QAction* FileExportGraphPdf;
     QAction* FilePrintData;
     QAction* FilePrintChart;
     QAction* FilePrintSetup1;

@@ -41,7 +41,8 @@ void buildFileMenu(QMenuBar& bar, const MainActions& a) {
     data->addActions({a.FileASCIIImport, a.FileASCIIExport});
     QMenu* graph = addSubmenu(file, QStringLiteral("Export &Graph"));
     graph->menuAction()->setToolTip(QStringLiteral("Export Graph"));
-    graph->addActions({a.FileExportGraphBitmap, a.FileExportGraphJpeg});
+    graph->addActions({a.FileExportGraphBitmap, a.FileExportGraphJpeg, a.FileExportGraphPng,
+                       a.FileExportGraphSvg, a.FileExportGraphPdf});
     file->addSeparator();
     QMenu* print = addSubmenu(file, QStringLiteral("Print"));
     print->addActions({a.FilePrintData, a.FilePrintChart});

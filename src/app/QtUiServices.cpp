@@ -108,6 +108,12 @@ std::optional<QColor> QtUiServices::chooseColor(const QColor& current) {
     return chosen;
 }
 
+QPrinter& QtUiServices::printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
+    return *printer_;
+}
+
 bool QtUiServices::setupPrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, dialogParent());
     return dialog.exec() == QDialog::Accepted;

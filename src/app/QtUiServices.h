@@ -2,6 +2,10 @@
 
 #include "shell/UiServices.h"
 
+#include <QPrinter>
+
+#include <memory>
+
 // The real dialogs and desktop services, parented to the active window.
 class QtUiServices : public UiServices {
 public:
@@ -11,9 +15,13 @@ public:
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, bool overwritePrompt) override;
     std::optional<QColor> chooseColor(const QColor& current) override;
+    QPrinter& printer() override;
     bool setupPrinter(QPrinter& printer) override;
     void openDocument(const QString& path) override;
     void openUrl(const QUrl& url) override;
+
+private:
+    std::unique_ptr<QPrinter> printer_; // made when first needed: it asks the print system
 };
 
 // "Data Files|*.dat|All Files|*.*" becomes "Data Files (*.dat);;All Files (*.*)".

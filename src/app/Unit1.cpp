@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -176,6 +175,7 @@ void TMainForm::createDialogs() {
     createFunctionForm();
     createColumnDialogs();
     createGraphWindows();
+    createPrintDialog();
 }
 
 void TMainForm::onCommand(QAction* action, void (TMainForm::*handler)()) {
@@ -187,10 +187,6 @@ void TMainForm::onCommand(QAction* action, void (TMainForm::*handler)()) {
 
 void TMainForm::connectCommands() {
     const MainActions& a = *actions_;
-    // Shown disabled until their commands exist, so that no click does nothing.
-    for (QAction* pending : a.commandsNotYetBuilt())
-        pending->setEnabled(false);
-    onCommand(a.FilePrintSetup1, &TMainForm::FilePrintSetup1Execute);
     onCommand(a.FileExit1, &TMainForm::FileExit1Execute);
     onCommand(a.HelpContents, &TMainForm::HelpContentsExecute);
     onCommand(a.ErrorMethodGuide, &TMainForm::ErrorMethodGuideExecute);
@@ -198,6 +194,8 @@ void TMainForm::connectCommands() {
     connectFitCommands();
     connectEditCommands();
     connectFileCommands();
+    connectExportCommands();
+    connectPrintCommands();
 
     // A checkable item marks itself when clicked. The check marks follow the document
     // instead, so they are shown anew after every click, whether or not a command ran.
@@ -275,10 +273,6 @@ void TMainForm::setStatusText(int panel, const QString& text) {
     statusPanels_.at(panel)->setText(text);
 }
 
-void TMainForm::enableCommand(QAction* action, bool enabled) {
-    action->setEnabled(enabled && !actions_->isNotYetBuilt(action));
-}
-
 void TMainForm::runCascade(const Cascade& cascade) {
     if (cascade.clearFit)
         ClearFit();
@@ -345,12 +339,6 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FileExit1Execute() {
     close();
-}
-
-void TMainForm::FilePrintSetup1Execute() {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>();
-    ui_.setupPrinter(*printer_);
 }
 
 void TMainForm::HelpContentsExecute() {

@@ -25,12 +25,13 @@ class MainActions;
 class QAction;
 class QLabel;
 class QMenu;
-class QPrinter;
 class QToolButton;
 class ScreenScale;
 struct Cascade;
 struct ColumnFormula;
 class TAboutBox;
+class TPrinterDlg;
+enum class GraphFileType;
 class TColumnLabelDlg;
 class TDeleteColumnDlg;
 class TFitDlg;
@@ -109,11 +110,9 @@ private:
     void showGraphTitles();
     void showGraphSettings();
     void setStatusText(int panel, const QString& text);
-    void enableCommand(QAction* action, bool enabled);
     void runCascade(const Cascade& cascade);
 
     void FileExit1Execute();
-    void FilePrintSetup1Execute();
     void HelpContentsExecute();
     void ErrorMethodGuideExecute();
     void HelpAboutExecute();
@@ -194,6 +193,21 @@ private:
     void FileASCIIImportExecute();
     // ---- end of documents ----------------------------------------------------------------
 
+    // ---- Graph export and printing (ExportCommands.cpp, PrintCommands.cpp) -------------
+private:
+    void connectExportCommands();
+    void exportGraph(GraphFileType type);
+    void createPrintDialog();
+    void connectPrintCommands();
+    // Shows the copies dialog under the caption; true when it closed with OK.
+    bool askCopies(const char* caption);
+    void FilePrintDataExecute();
+    void FilePrintChartExecute();
+    void FilePrintSetup1Execute();
+
+    TPrinterDlg* printerDlg_ = nullptr;
+    // ---- end of graph export and printing -----------------------------------------------
+
     // --- Column management and fit configuration (ColumnCommands.cpp, FitConfigCommands.cpp)
 public:
     // Also run by the file commands, which replay a document's settings.
@@ -260,5 +274,4 @@ private:
     QMenu* editPopupMenu_ = nullptr;
     QMenu* fitDataPopupMenu_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
-    std::unique_ptr<QPrinter> printer_; // created by the first command that needs it
 };

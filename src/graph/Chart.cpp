@@ -467,7 +467,37 @@ bool Chart::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QImage Chart::renderImage() {
-    return plot_->toPixmap(plot_->width(), plot_->height()).toImage();
+    QImage image(plot_->size(), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::white);
+    if (!render(image, QRectF(QPointF(0, 0), QSizeF(plot_->size()))))
+        return QImage();
+    return image;
+}
+
+// Drawn at the on-screen size and scaled, so that the layout, and with it the after-paint
+// drawing that reads the axes' pixels, is the screen's. The cursor box is a reading aid of
+// the screen and stays out of pictures and printouts.
+bool Chart::render(QPaintDevice& device, const QRectF& target) {
+    const int w = plot_->width();
+    const int h = plot_->height();
+    if (w <= 0 || h <= 0)
+        return false;
+    QCPPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const bool raster =
+        device.devType() == QInternal::Image || device.devType() == QInternal::Pixmap;
+    if (!raster)
+        painter.setMode(QCPPainter::pmVectorized);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / w, target.height() / h);
+    const bool boxShown = cursorBox_->visible();
+    cursorBox_->setVisible(false);
+    plot_->toPainter(&painter, w, h);
+    cursorBox_->setVisible(boxShown);
+    return painter.end();
 }
 
 void Chart::replot() {

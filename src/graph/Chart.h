@@ -19,6 +19,7 @@ class QCPGraph;
 class QCustomPlot;
 class QMouseEvent;
 class QPainter;
+class QPaintDevice;
 class AfterPaintLayer;
 class CursorBox;
 class FramedFooter;
@@ -102,8 +103,13 @@ public:
     // that drawing's painter: what it draws lies over the whole chart, in the drawing's pixels.
     void setAfterPaint(std::function<void(QPainter&)> hook);
 
-    // The whole chart at its on-screen size on a white background.
+    // The whole chart at its on-screen size on a white background; a null image when it
+    // could not be drawn.
     QImage renderImage();
+    // Draws the whole chart as it is laid out on screen, scaled into `target` of the device:
+    // an image, an SVG or PDF writer, a printer (one print job). The cursor box is left
+    // out. False when the device could not be painted on.
+    bool render(QPaintDevice& device, const QRectF& target);
     void replot();
 
     // Returns both axes to the ranges they had before the first zoom; false when there was

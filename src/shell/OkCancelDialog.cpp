@@ -42,6 +42,11 @@ bool OkCancelDialog::refuse(const std::vector<UserMessage>& problems) {
     return inputRefused_;
 }
 
+bool OkCancelDialog::confirm(const UserMessage& question) {
+    inputRefused_ = ui_.show(question) != UiServices::Answer::Yes;
+    return !inputRefused_;
+}
+
 void OkCancelDialog::acceptInput() {
     inputRefused_ = false;
     accept();

@@ -31,6 +31,9 @@ protected:
     // Shows the messages in order; with at least one, the input is refused and the dialog
     // stays open. Returns whether it refused.
     bool refuse(const std::vector<UserMessage>& problems);
+    // Asks a Yes/No question about the input; anything but Yes refuses it, silently.
+    // Returns whether the answer was Yes.
+    bool confirm(const UserMessage& question);
     void acceptInput();
 
     QVBoxLayout* contentLayout() const { return content_; }

@@ -37,6 +37,9 @@ public:
     virtual QString openFileName(const QString& filter) = 0;
     virtual QString saveFileName(const QString& filter, bool overwritePrompt) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& current) = 0;
+    // The printer the print commands print on, as the printer set-up dialog last left it.
+    // Tests hand out one that writes PDF files.
+    virtual QPrinter& printer() = 0;
     // The system's printer set-up dialog; false when it was cancelled.
     virtual bool setupPrinter(QPrinter& printer) = 0;
     // Asks the desktop to open a document with the user's default viewer; a path without

@@ -7,6 +7,11 @@
 #include <QPainter>
 #include <QTextDocument>
 
+QString cellRichText(const std::string& text) {
+    return QStringLiteral("<div style=\"white-space:pre\">%1</div>")
+        .arg(QString::fromStdString(cellMarkupToHtml(text)));
+}
+
 void CellMarkupDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
     const std::string text = index.data(Qt::DisplayRole).toString().toStdString();
@@ -23,9 +28,7 @@ void CellMarkupDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     QTextDocument document;
     document.setDefaultFont(opt.font);
     document.setDocumentMargin(1);
-    // Blanks are counted in the results texts, so they are kept as typed.
-    document.setHtml(QStringLiteral("<div style=\"white-space:pre\">%1</div>")
-                         .arg(QString::fromStdString(cellMarkupToHtml(text))));
+    document.setHtml(cellRichText(text));
     const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget);
     const qreal height = document.size().height();
     // Bottom-aligned like the plain cells while the text fits; a taller text starts at the

@@ -2,6 +2,12 @@
 
 #include <QStyledItemDelegate>
 
+#include <string>
+
+// A cell's text with markup or line breaks as the rich text the grid and the printout draw.
+// Blanks are counted in the results texts, so they are kept as typed.
+QString cellRichText(const std::string& text);
+
 // Draws the cells of the data table: texts with markup or line breaks (the summary block,
 // the chi-square label) as rich text, left- and bottom-aligned like the plain cells; the
 // cell editor shows the text with its tags.

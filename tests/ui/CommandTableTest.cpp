@@ -52,12 +52,15 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
     Import From ASCII
     Export To ASCII
   Export &Graph
-    Export To Bitmap Image [off]
-    Export To Jpeg Image [off]
+    Export To Bitmap Image
+    Export To Jpeg Image
+    Export To PNG Image
+    Export To SVG Image
+    Export To PDF
   -
   Print
-    Print &Data... [off]
-    Print &Graph... [off]
+    Print &Data...
+    Print &Graph...
   Print Set&up...
   -
   E&xit

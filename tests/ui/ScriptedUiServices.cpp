@@ -51,6 +51,16 @@ std::optional<QColor> ScriptedUiServices::chooseColor(const QColor& current) {
     return colors.empty() ? std::nullopt : takeFront(colors);
 }
 
+QPrinter& ScriptedUiServices::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>();
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setPageSize(QPageSize(QPageSize::A4));
+    }
+    printer_->setOutputFileName(printedPdf);
+    return *printer_;
+}
+
 bool ScriptedUiServices::setupPrinter(QPrinter&) {
     ++printerSetups;
     return !printerSetupAnswers.empty() && takeFront(printerSetupAnswers);

@@ -3,11 +3,13 @@
 #include "shell/UiServices.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QString>
 #include <QUrl>
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -50,10 +52,15 @@ public:
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, bool overwritePrompt) override;
     std::optional<QColor> chooseColor(const QColor& current) override;
+    // A printer that writes a PDF file: printedPdf.
+    QPrinter& printer() override;
     bool setupPrinter(QPrinter& printer) override;
     void openDocument(const QString& path) override;
     void openUrl(const QUrl& url) override;
 
+    QString printedPdf;
+
 private:
     QString nextFileName(const QString& filter);
+    std::unique_ptr<QPrinter> printer_;
 };
