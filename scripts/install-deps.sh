@@ -5,7 +5,8 @@
 # libqt6svg6 brings the plugins that draw the program's SVG icons;
 # qt6-svg-dev the SVG writer of the graph export. groff
 # renders the two guides to PDF; libgs10-common holds the fonts it embeds.
-# poppler-utils reads the printed PDFs back in the tests.
+# poppler-utils reads the printed PDFs back in the tests, and its pdfinfo
+# measures the pictures of the window that the user guide places.
 # rsvg-convert draws the icon's pixel sizes; the desktop validators, the
 # MIME database and gio check the installed desktop files in the tests.
 # clang-14 and libclang-rt-14-dev (libFuzzer and the sanitizer runtimes) build
