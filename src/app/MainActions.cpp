@@ -212,6 +212,9 @@ void MainActions::createToolsAndHelpActions(QObject* owner) {
     AnalyzeDataAction->setCheckable(true);
     DefineFunctionAction =
         makeAction(owner, "DefineFunctionAction", QStringLiteral("&Define a Function"));
+    CopyResults = makeAction(owner, "CopyResults", QStringLiteral("Copy &Results"),
+                             QStringLiteral("Copy the fit's results, rounded for a report"));
+    CopyResults->setEnabled(false);
 
     HelpContents = makeAction(owner, "HelpContents", QStringLiteral("&User Guide"),
                               QStringLiteral("Help Contents"));

@@ -71,6 +71,7 @@ public:
     QAction* FitDataAction;
     QAction* AnalyzeDataAction;
     QAction* DefineFunctionAction;
+    QAction* CopyResults; // enabled while a fit is shown
 
     // Menu "&Help".
     QAction* HelpContents;

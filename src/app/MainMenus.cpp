@@ -88,7 +88,7 @@ void buildFitMenus(QMenuBar& bar, const MainActions& a) {
 
 void buildToolsAndHelpMenus(QMenuBar& bar, const MainActions& a) {
     addMenu(bar, QStringLiteral("&Tools"))
-        ->addActions({a.FitDataAction, a.AnalyzeDataAction, a.DefineFunctionAction});
+        ->addActions({a.FitDataAction, a.AnalyzeDataAction, a.DefineFunctionAction, a.CopyResults});
     QMenu* help = addMenu(bar, QStringLiteral("&Help"));
     help->addActions({a.HelpContents, a.ErrorMethodGuide});
     help->addSeparator();

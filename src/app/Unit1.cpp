@@ -7,6 +7,7 @@
 #include "app/MainMenus.h"
 #include "common/AppInfo.h"
 #include "document/DocumentEdits.h"
+#include "fitctl/FitRequestRun.h"
 #include "graph/Chart.h"
 #include "shell/ColorRefs.h"
 #include "shell/ScreenScale.h"
@@ -195,6 +196,7 @@ void TMainForm::connectCommands() {
     onCommand(a.ErrorMethodGuide, &TMainForm::ErrorMethodGuideExecute);
     onCommand(a.HelpAbout, &TMainForm::HelpAboutExecute);
     connectFitCommands();
+    connectFitReportCommands();
     connectEditCommands();
     connectFileCommands();
 
@@ -298,6 +300,7 @@ void TMainForm::ClearFit() {
     chart_->setFooterLines({});
     chart_->setFooterVisible(false);
     fitToolButton_->setChecked(false);
+    forgetShownFit();
     for (ChartSeries line : {ChartSeries::FitLineSeries, ChartSeries::FitLineBelowRangeSeries,
                              ChartSeries::FitLineAboveRangeSeries})
         chart_->clearSeries(line);

@@ -17,6 +17,7 @@ enum class ChartAxis;
 struct AxisRange;
 struct AxisUpdate;
 struct FitOutcome;
+struct FitRequestResult;
 struct AxisSettings;
 struct CellRect;
 struct PlotView;
@@ -238,6 +239,16 @@ private:
     TDeleteColumnDlg* deleteColumnDlg_ = nullptr;
     TColumnLabelDlg* columnLabelDlg_ = nullptr;
     // --- end of column management and fit configuration
+
+    // --- The shown fit for reports: Copy Results (FitReportCommands.cpp)
+private:
+    void connectFitReportCommands();
+    void keepShownFit(const FitRequestResult& result);
+    void forgetShownFit();
+    void CopyResultsExecute();
+
+    std::unique_ptr<FitRequestResult> shownFit_; // while a fit is shown
+    // --- end of the shown fit for reports
 
     // --- Computed columns (FunctionCommands.cpp)
 private:

@@ -128,6 +128,7 @@ Error &Method
   &Fit Data
   ( ) Show Cursor &Position
   &Define a Function
+  Copy &Results [off]
 &Help
   &User Guide
   &Error Method Guide
