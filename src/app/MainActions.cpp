@@ -95,6 +95,12 @@ void MainActions::createFileActions(QObject* owner) {
 }
 
 void MainActions::createTableActions(QObject* owner) {
+    editUndo = makeAction(owner, "editUndo", QStringLiteral("&Undo"));
+    editUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    editUndo->setEnabled(false);
+    editRedo = makeAction(owner, "editRedo", QStringLiteral("&Redo"));
+    editRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    editRedo->setEnabled(false);
     editCopy = makeAction(owner, "editCopy", QStringLiteral("&Copy"));
     editCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     editPaste = makeAction(owner, "editPaste", QStringLiteral("&Paste"));

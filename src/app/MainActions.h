@@ -37,6 +37,8 @@ public:
     QAction* FileExit1;
 
     // Menu "&Data Table" and the table's pop-up menu.
+    QAction* editUndo;
+    QAction* editRedo;
     QAction* editCopy;
     QAction* editPaste;
     QAction* editCut;

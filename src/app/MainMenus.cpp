@@ -52,6 +52,8 @@ void buildFileMenu(QMenuBar& bar, const MainActions& a) {
 
 void buildTableMenu(QMenuBar& bar, const MainActions& a) {
     QMenu* table = addMenu(bar, QStringLiteral("&Data Table"));
+    table->addActions({a.editUndo, a.editRedo});
+    table->addSeparator();
     table->addActions({a.editCopy, a.editPaste, a.editCut, a.editDelete});
     table->addSeparator();
     table->addActions({a.AddColumnAction, a.DeleteColumnAction, a.RenameColumn});
@@ -108,6 +110,8 @@ void buildMenuBar(QMenuBar& bar, const MainActions& a) {
 QMenu* buildEditPopupMenu(const MainActions& a, QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("EditPopupMenu"));
+    menu->addActions({a.editUndo, a.editRedo});
+    menu->addSeparator();
     menu->addActions({a.editCopy, a.editPaste, a.editCut});
     menu->addSeparator();
     menu->addAction(a.editDelete);

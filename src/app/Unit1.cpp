@@ -7,6 +7,7 @@
 #include "app/MainMenus.h"
 #include "common/AppInfo.h"
 #include "document/DocumentEdits.h"
+#include "document/UndoHistory.h"
 #include "fitctl/FitRequestRun.h"
 #include "graph/Chart.h"
 #include "shell/ColorRefs.h"
@@ -79,6 +80,7 @@ TMainForm::TMainForm(UiServices& ui, char decimalSeparator, QWidget* parent)
     connectCommands();
     showStartUpState();
     createDialogs();
+    history_ = std::make_unique<UndoHistory>(document_);
 }
 
 // The grid shows the document, which dies before the window's own destructor closes and
@@ -195,6 +197,7 @@ void TMainForm::connectCommands() {
     onCommand(a.HelpContents, &TMainForm::HelpContentsExecute);
     onCommand(a.ErrorMethodGuide, &TMainForm::ErrorMethodGuideExecute);
     onCommand(a.HelpAbout, &TMainForm::HelpAboutExecute);
+    connectUndoCommands();
     connectFitCommands();
     connectFitReportCommands();
     connectEditCommands();

@@ -62,6 +62,9 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   -
   E&xit
 &Data Table
+  &Undo [off]
+  &Redo [off]
+  -
   &Copy
   &Paste
   Cu&t
@@ -139,7 +142,10 @@ Error &Method
 
 TEST_F(MainFormTest, PopUpMenus) {
     auto* edit = child<QMenu>("EditPopupMenu");
-    EXPECT_EQ(outline(edit->actions()).toStdString(), R"(&Copy
+    EXPECT_EQ(outline(edit->actions()).toStdString(), R"(&Undo [off]
+&Redo [off]
+-
+&Copy
 &Paste
 Cu&t
 -
@@ -163,7 +169,8 @@ TEST_F(MainFormTest, ShortcutsAreExactlyThoseOfTheCommandTable) {
         {"FileOpen1", "Ctrl+O"}, {"editCopy", "Ctrl+C"},   {"editPaste", "Ctrl+V"},
         {"editCut", "Ctrl+X"},   {"editDelete", "Ctrl+D"}, {"AnalyzeDataAction", "Ctrl+A"},
         {"FileNew", "Ctrl+N"},   {"FileSave", "Ctrl+S"},   {"FileSaveAs1", "Ctrl+Shift+S"},
-        {"FileExit1", "Ctrl+Q"}, {"HelpContents", "F1"}};
+        {"FileExit1", "Ctrl+Q"}, {"HelpContents", "F1"},     {"editUndo", "Ctrl+Z"},
+        {"editRedo", "Ctrl+Shift+Z"}};
     std::map<QString, QString> actual;
     for (QAction* a : form->findChildren<QAction*>())
         if (!a->shortcut().isEmpty())
