@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QScopeGuard>
 
 #include <utility>
 
@@ -62,6 +63,7 @@ void TMainForm::restoreDocument(Document document) {
     replaceDocument(std::move(document));
     showDocumentSettings();
     ClearFit();
+    const auto settle = qScopeGuard([this] { history_->settled(document_); });
     RebuildPlot();
 }
 

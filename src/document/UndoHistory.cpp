@@ -9,6 +9,7 @@ Document contentOf(Document d) {
     d.modified = false;
     d.selectionTop = 0;
     d.selectionBottom = 0;
+    d.table.setSummaryText(std::string()); // the shown fit's results, not the document's
     return d;
 }
 

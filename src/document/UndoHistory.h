@@ -5,8 +5,9 @@
 #include <deque>
 
 // Whether two documents hold the same content: the table, the fit configuration and every
-// setting of the graph. The file name, the unsaved-changes flag and the mouse selection
-// are not content: saving or selecting rows changes nothing to undo.
+// setting of the graph. The file name, the unsaved-changes flag, the mouse selection and
+// the summary block of a shown fit are not content: saving, selecting rows or fitting
+// changes nothing to undo.
 bool sameContent(const Document& a, const Document& b);
 
 // The document's past and undone future as whole snapshots, one per command that changed
@@ -33,6 +34,9 @@ public:
     // Callers check canUndo / canRedo first.
     Document undo();
     Document redo();
+    // The document as the window shows it after Undo or Redo (its re-plot may choose other
+    // label formats): the state the next command is measured from, not a step.
+    void settled(const Document& document) { current_ = document; }
 
 private:
     Document shown(Document snapshot) const;

@@ -19,6 +19,7 @@ TEST(UndoHistory, FileNameFlagAndSelectionAreNotContent) {
     b.modified = false;
     b.selectionTop = 3;
     b.selectionBottom = 5;
+    b.table.setSummaryText("y = a + bx:");
     EXPECT_TRUE(sameContent(a, b));
     b.graphTitle = "B";
     EXPECT_FALSE(sameContent(a, b));

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QToolButton>
 
 #include <functional>
 
@@ -166,6 +167,23 @@ TEST_F(DocumentChangesTest, UndoAndRedoTakeEveryCommandBackAndForth) {
         EXPECT_TRUE(sameContent(form->document(), after));
         EXPECT_FALSE(action("editRedo")->isEnabled());
     }
+}
+
+// A fit is no step of its own; Undo takes the fit away with the entry before it, and the
+// entry can be brought back.
+TEST_F(DocumentChangesTest, FittingIsNoStepAndUndoKeepsRedo) {
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 2; ++column)
+            ASSERT_TRUE(model().setData(model().index(row, column), QString::number(row * row + column)));
+    auto* fitButton = child<QToolButton>("FitToolButton");
+    fitButton->click();
+    ASSERT_TRUE(fitButton->isChecked());
+    action("editUndo")->trigger();
+    EXPECT_FALSE(fitButton->isChecked());
+    EXPECT_EQ(table().cellText(2, 3), "");
+    ASSERT_TRUE(action("editRedo")->isEnabled());
+    action("editRedo")->trigger();
+    EXPECT_EQ(table().cellText(2, 3), "5");
 }
 
 TEST_F(DocumentChangesTest, UndoShowsTheRestoredSettingsAndNewStartsAFreshHistory) {
