@@ -133,6 +133,13 @@ void MainActions::createGraphActions(QObject* owner) {
     ShowErrorBars->setIconText(QStringLiteral("Show &Error Bars"));
     ShowErrorBars->setIcon(themedIcon("kelvane-error-bars"));
     ShowErrorBars->setEnabled(false); // no error bars with the start-up error method
+    ShowResiduals = makeAction(owner, "ShowResiduals", QStringLiteral("Show Re&siduals"),
+                               QStringLiteral("Show the residuals of the fit under the graph"));
+    ShowResiduals->setCheckable(true);
+    ShowConfidenceBand =
+        makeAction(owner, "ShowConfidenceBand", QStringLiteral("Show Confidence &Band"),
+                   QStringLiteral("Show the fitted curve's one-sigma band"));
+    ShowConfidenceBand->setCheckable(true);
 
     QActionGroup* graphTypes = makeGroup(owner);
     graphTypeItems = {makeRadioItem(graphTypes, "LinearAction", QStringLiteral("&Linear Graph")),

@@ -52,6 +52,8 @@ public:
     QAction* LabelChart;
     QAction* SelectColumnsAction;
     QAction* ShowErrorBars;
+    QAction* ShowResiduals;      // checkable; a view of the shown fit, not kept in documents
+    QAction* ShowConfidenceBand; // likewise
     std::array<QAction*, 3> graphTypeItems; // LinearAction, SemiLogAction, LogLogAction
     QAction* DataPointColor1;
     std::array<QAction*, 5> pointStyleItems; // tags 1..5 as item data

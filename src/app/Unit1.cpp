@@ -199,7 +199,7 @@ void TMainForm::connectCommands() {
     onCommand(a.HelpAbout, &TMainForm::HelpAboutExecute);
     connectUndoCommands();
     connectFitCommands();
-    connectFitReportCommands();
+    connectShownFitCommands();
     connectEditCommands();
     connectFileCommands();
 

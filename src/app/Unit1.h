@@ -260,15 +260,18 @@ private:
     bool historyRestarts_ = false;
     // --- end of Undo and Redo
 
-    // --- The shown fit for reports: Copy Results (FitReportCommands.cpp)
+    // --- What the window adds to a shown fit: Copy Results, the residual strip and the
+    // confidence band (ShownFitCommands.cpp)
 private:
-    void connectFitReportCommands();
+    void connectShownFitCommands();
     void keepShownFit(const FitRequestResult& result);
     void forgetShownFit();
+    void showFitExtras();
     void CopyResultsExecute();
+    void ShowFitExtraExecute();
 
     std::unique_ptr<FitRequestResult> shownFit_; // while a fit is shown
-    // --- end of the shown fit for reports
+    // --- end of what the window adds to a shown fit
 
     // --- Computed columns (FunctionCommands.cpp)
 private:

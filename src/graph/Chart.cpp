@@ -359,7 +359,7 @@ void Chart::updateFooterPlacement() {
     const bool show = footerVisible_ && !footerLines_.isEmpty();
     QCPLayoutGrid* grid = plot_->plotLayout();
     if (show && !isFooterShown()) {
-        grid->addElement(1, 0, footer_);
+        grid->addElement(grid->rowCount(), 0, footer_); // the last row, under a residual strip
     } else if (!show && isFooterShown()) {
         grid->take(footer_);
         grid->simplify();

@@ -88,6 +88,8 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   Set Graph &Labels
   &Select Columns to Graph
   Show/Hide &Error Bars [off]
+  ( ) Show Re&siduals
+  ( ) Show Confidence &Band
   -
   Graph &Type
     (x) &Linear Graph

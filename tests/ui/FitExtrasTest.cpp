@@ -1,5 +1,6 @@
 #include "DataEntryFixture.h"
 
+#include "fitctl/FitCurve.h"
 #include "fitctl/FitRequestRun.h"
 #include "fitctl/RoundedResults.h"
 
@@ -35,6 +36,32 @@ TEST_F(FitExtrasTest, CopyResultsPutsTheRoundedResultsOnTheClipboardWhileAFitIsS
     EXPECT_EQ(data->html().toStdString(), expected.html);
     fitButton()->click();
     EXPECT_FALSE(copy->isEnabled());
+}
+
+// The strip and the band are drawn with the fit while their items are checked, follow each
+// new fit, and go with the fit.
+TEST_F(FitExtrasTest, ResidualsAndBandFollowTheFit) {
+    fitWorkedData();
+    EXPECT_EQ(chart().residualCount(), 0) << "off by default";
+    EXPECT_EQ(chart().confidenceBandPointCount(), 0);
+    action("ShowResiduals")->trigger();
+    action("ShowConfidenceBand")->trigger();
+    EXPECT_EQ(chart().residualCount(), 4);
+    EXPECT_EQ(chart().confidenceBandPointCount(), CURVE_STEPS + 1);
+
+    enter(2, 5, "13"); // a change clears the fit, and the extras with it
+    EXPECT_EQ(chart().residualCount(), 0);
+    EXPECT_EQ(chart().confidenceBandPointCount(), 0);
+    enter(1, 5, "5");
+    fitButton()->click();
+    EXPECT_EQ(chart().residualCount(), 5);
+    EXPECT_EQ(chart().confidenceBandPointCount(), CURVE_STEPS + 1);
+
+    const Document before = doc();
+    action("ShowResiduals")->trigger();
+    EXPECT_EQ(chart().residualCount(), 0);
+    EXPECT_EQ(chart().confidenceBandPointCount(), CURVE_STEPS + 1);
+    EXPECT_TRUE(doc() == before) << "a view of the fit, not a setting of the document";
 }
 
 } // namespace
