@@ -60,21 +60,28 @@ void TMainForm::editRedoExecute() {
 // The document goes in place like an opened one, and the window then runs what any change
 // runs: the fit goes and the plot is rebuilt.
 void TMainForm::restoreDocument(Document document) {
+    const Document previous = document_;
     replaceDocument(std::move(document));
-    showDocumentSettings();
+    showDocumentSettings(previous);
     ClearFit();
     const auto settle = qScopeGuard([this] { history_->settled(document_); });
     RebuildPlot();
 }
 
-// What the configuration commands show of the document: the status panels, the equation,
-// the error-bar command and the axes of the graph type.
-void TMainForm::showDocumentSettings() {
-    const FitTypeTexts& fit = textsOf(document_.fitType);
-    setStatusText(1, QLatin1String(textsOf(document_.errorMethod).statusText));
-    setStatusText(2, QLatin1String(fit.statusText));
-    setStatusText(3, QLatin1String(errorBarStatusText(document_.errorBarsShown)));
-    equationLabel_->setText(QLatin1String(fit.equationLabel));
-    enableCommand(actions_->ShowErrorBars, document_.errorMethod != ErrorMethod::ESTDY);
+// What the configuration commands show of the settings that the step changed: the status
+// panels, the equation, the error-bar command and the axes of the graph type. A setting
+// the step left alone keeps its texts (the error method's start-up text among them).
+void TMainForm::showDocumentSettings(const Document& previous) {
+    if (document_.errorMethod != previous.errorMethod) {
+        setStatusText(1, QLatin1String(textsOf(document_.errorMethod).statusText));
+        enableCommand(actions_->ShowErrorBars, document_.errorMethod != ErrorMethod::ESTDY);
+    }
+    if (document_.fitType != previous.fitType) {
+        const FitTypeTexts& fit = textsOf(document_.fitType);
+        setStatusText(2, QLatin1String(fit.statusText));
+        equationLabel_->setText(QLatin1String(fit.equationLabel));
+    }
+    if (document_.errorBarsShown != previous.errorBarsShown)
+        setStatusText(3, QLatin1String(errorBarStatusText(document_.errorBarsShown)));
     showGraphTypeAxes();
 }

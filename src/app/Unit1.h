@@ -252,7 +252,7 @@ private:
     void editRedoExecute();
     void recordCommand();
     void restoreDocument(Document document);
-    void showDocumentSettings();
+    void showDocumentSettings(const Document& previous);
 
     std::unique_ptr<UndoHistory> history_;
     int commandDepth_ = 0;

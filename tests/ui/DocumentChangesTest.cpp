@@ -188,6 +188,7 @@ TEST_F(DocumentChangesTest, FittingIsNoStepAndUndoKeepsRedo) {
 
 TEST_F(DocumentChangesTest, UndoShowsTheRestoredSettingsAndNewStartsAFreshHistory) {
     const QString linear = form->statusText(2);
+    const QString startUpMethod = form->statusText(1);
     action("PowerLawFit")->trigger();
     action("LogLogAction")->trigger();
     ASSERT_TRUE(form->chart().isLogarithmic(ChartAxis::BottomAxis));
@@ -196,6 +197,7 @@ TEST_F(DocumentChangesTest, UndoShowsTheRestoredSettingsAndNewStartsAFreshHistor
     action("editUndo")->trigger();
     EXPECT_FALSE(form->document().modified) << "back at the document as it started";
     EXPECT_EQ(form->statusText(2), linear);
+    EXPECT_EQ(form->statusText(1), startUpMethod) << "a setting the steps left alone";
     EXPECT_FALSE(form->chart().isLogarithmic(ChartAxis::BottomAxis));
     EXPECT_TRUE(action("editRedo")->isEnabled());
     ui.answers = {Answer::No};
