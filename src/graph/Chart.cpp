@@ -4,6 +4,7 @@
 #include "graph/ChartElements.h"
 #include "graph/ErrorBarOverlay.h"
 #include "graph/PlotRanges.h"
+#include "graph/ResidualStrip.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

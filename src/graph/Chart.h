@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,7 @@ class Chart : public QWidget {
     Q_OBJECT
 public:
     explicit Chart(char decimalSeparator, QWidget* parent = nullptr);
+    ~Chart() override;
 
     // Axis limits. A minimum above the current maximum, or a maximum below the current
     // minimum, is refused (false), so callers order their two sets.
@@ -179,7 +181,7 @@ private:
     FramedFooter* footer_ = nullptr;
     QCPGraph* bandLow_ = nullptr; // created with the first band
     QCPGraph* bandHigh_ = nullptr;
-    ResidualStrip* residualStrip_ = nullptr;
+    std::unique_ptr<ResidualStrip> residualStrip_; // goes before the plot, its child
     QStringList footerLines_;
     bool footerVisible_ = false;
     PointStyle dataPointStyle_ = PointStyle::Circle;

@@ -18,6 +18,9 @@ QVector<double> vectorOf(const std::vector<double>& values) {
 
 } // namespace
 
+// Out of line, where the residual strip is a complete type.
+Chart::~Chart() = default;
+
 void Chart::setConfidenceBand(const std::vector<double>& xs, const std::vector<double>& lows,
                               const std::vector<double>& highs) {
     if (!bandLow_ && xs.empty())
@@ -48,12 +51,11 @@ int Chart::confidenceBandPointCount() const {
 void Chart::setResiduals(const std::vector<double>& xs, const std::vector<double>& residuals,
                          const std::vector<double>& errors, const AxisRange& range) {
     if (xs.empty()) {
-        delete residualStrip_;
-        residualStrip_ = nullptr;
+        residualStrip_.reset();
         return;
     }
     if (!residualStrip_)
-        residualStrip_ = new ResidualStrip(plot_);
+        residualStrip_ = std::make_unique<ResidualStrip>(plot_);
     residualStrip_->setResiduals(xs, residuals, errors, range);
 }
 

@@ -11,7 +11,7 @@ constexpr int POINT_SIZE = 5;
 } // namespace
 
 ResidualStrip::ResidualStrip(QCustomPlot* plot)
-    : QObject(plot), plot_(plot), rect_(new QCPAxisRect(plot)),
+    : plot_(plot), rect_(new QCPAxisRect(plot)),
       margins_(new QCPMarginGroup(plot)) {
     QCPLayoutGrid* layout = plot->plotLayout();
     layout->insertRow(1);
