@@ -6,6 +6,7 @@
 #include "app/GuardedCommand.h"
 #include "app/MainActions.h"
 #include "common/KelvaneError.h"
+#include "document/UndoHistory.h"
 #include "files/AtomicWrite.h"
 #include "files/DocumentFile.h"
 #include "files/FileMessages.h"
@@ -114,11 +115,13 @@ void TMainForm::writeDocument(const std::string& path) {
     if (!writeFileAtomically(QString::fromStdString(path), encodeDocument(document_, writerId())))
         throw KelvaneError(cannotCreateFile(path));
     document_.modified = false;
+    history_->saved(document_);
 }
 
 // The default document, then the commands that set the fit configuration, as if chosen
 // from the menus, and the graph's own reset.
 void TMainForm::newDocument() {
+    historyRestarts_ = true;
     replaceDocument(Document(document_.table.decimalSeparator()));
     setStatusText(0, QString::fromStdString(document_.currentFileName));
     ClearFit();
@@ -143,6 +146,7 @@ void TMainForm::openDocument(const QString& path) {
     // The name goes in with the content, so that no later step can leave this file's
     // content under the previous file's name, where Save would write it.
     opened.currentFileName = path.toStdString();
+    historyRestarts_ = true;
     replaceDocument(std::move(opened));
     setStatusText(0, path);
 

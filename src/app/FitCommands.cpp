@@ -79,6 +79,7 @@ void TMainForm::FitRequest(const std::optional<std::string>& alreadyShown) {
         return;
     }
     showFitResults(result.outcome);
+    keepShownFit(result);
 }
 
 // An error method with uncertainties needs their columns. The user may go and choose them

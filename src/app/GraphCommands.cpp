@@ -123,22 +123,30 @@ void TMainForm::LogLogActionExecute() {
     selectGraphType(GraphType::LogLog);
 }
 
-// The table is checked first: a refused type changes nothing. The axes change scale and
-// start from the type's ranges; the re-plot then puts the automatic ones around the data.
-// Manual limits that were applied stay applied where the new scale can show them, so the
-// axis keeps showing what the Axis Options window says it does.
+// The table is checked first: a refused type changes nothing. The axes change scale; the
+// re-plot then puts the automatic ranges around the data.
 void TMainForm::selectGraphType(GraphType type) {
     if (const auto refusal = graphTypeRefusal(document_.table, document_.roles, type)) {
         ui_.show(*refusal);
         return;
     }
+    document_.graphType = type;
+    showGraphTypeAxes();
+    document_.modified = true;
+    RebuildPlot();
+    RefreshFit();
+}
+
+// The axes take the scale of the document's graph type and start from the type's ranges.
+// Manual limits that were applied stay applied where the new scale can show them, so the
+// axis keeps showing what the Axis Options window says it does.
+void TMainForm::showGraphTypeAxes() {
     const Chart& chart = *chart_;
     const auto rangeOf = [&chart](ChartAxis axis) {
         return AxisRange{chart.minimum(axis), chart.maximum(axis)};
     };
-    const GraphTypeAxes axes =
-        graphTypeAxes(type, rangeOf(ChartAxis::BottomAxis), rangeOf(ChartAxis::LeftAxis));
-    document_.graphType = type;
+    const GraphTypeAxes axes = graphTypeAxes(document_.graphType, rangeOf(ChartAxis::BottomAxis),
+                                             rangeOf(ChartAxis::LeftAxis));
     for (PlotAxis axis : {PlotAxis::X, PlotAxis::Y}) {
         const AxisScale& scale = axis == PlotAxis::X ? axes.x : axes.y;
         const ChartAxis shown = chartAxisOf(axis);
@@ -150,9 +158,6 @@ void TMainForm::selectGraphType(GraphType type) {
         if (const auto manual = applied ? manualRange(document_, axis) : std::nullopt)
             chart_->setRange(shown, *manual);
     }
-    document_.modified = true;
-    RebuildPlot();
-    RefreshFit();
 }
 
 void TMainForm::ChartOptionsActionExecute() {

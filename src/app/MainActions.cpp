@@ -101,6 +101,12 @@ void MainActions::createFileActions(QObject* owner) {
 }
 
 void MainActions::createTableActions(QObject* owner) {
+    editUndo = makeAction(owner, "editUndo", QStringLiteral("&Undo"));
+    editUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    editUndo->setEnabled(false);
+    editRedo = makeAction(owner, "editRedo", QStringLiteral("&Redo"));
+    editRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    editRedo->setEnabled(false);
     editCopy = makeAction(owner, "editCopy", QStringLiteral("&Copy"));
     editCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     editPaste = makeAction(owner, "editPaste", QStringLiteral("&Paste"));
@@ -133,6 +139,13 @@ void MainActions::createGraphActions(QObject* owner) {
     ShowErrorBars->setIconText(QStringLiteral("Show &Error Bars"));
     ShowErrorBars->setIcon(themedIcon("kelvane-error-bars"));
     ShowErrorBars->setEnabled(false); // no error bars with the start-up error method
+    ShowResiduals = makeAction(owner, "ShowResiduals", QStringLiteral("Show Re&siduals"),
+                               QStringLiteral("Show the residuals of the fit under the graph"));
+    ShowResiduals->setCheckable(true);
+    ShowConfidenceBand =
+        makeAction(owner, "ShowConfidenceBand", QStringLiteral("Show Confidence &Band"),
+                   QStringLiteral("Show the fitted curve's one-sigma band"));
+    ShowConfidenceBand->setCheckable(true);
 
     QActionGroup* graphTypes = makeGroup(owner);
     graphTypeItems = {makeRadioItem(graphTypes, "LinearAction", QStringLiteral("&Linear Graph")),
@@ -218,6 +231,9 @@ void MainActions::createToolsAndHelpActions(QObject* owner) {
     AnalyzeDataAction->setCheckable(true);
     DefineFunctionAction =
         makeAction(owner, "DefineFunctionAction", QStringLiteral("&Define a Function"));
+    CopyResults = makeAction(owner, "CopyResults", QStringLiteral("Copy &Results"),
+                             QStringLiteral("Copy the fit's results, rounded for a report"));
+    CopyResults->setEnabled(false);
 
     HelpContents = makeAction(owner, "HelpContents", QStringLiteral("&User Guide"),
                               QStringLiteral("Help Contents"));

@@ -37,6 +37,8 @@ public:
     QAction* FileExit1;
 
     // Menu "&Data Table" and the table's pop-up menu.
+    QAction* editUndo;
+    QAction* editRedo;
     QAction* editCopy;
     QAction* editPaste;
     QAction* editCut;
@@ -50,6 +52,8 @@ public:
     QAction* LabelChart;
     QAction* SelectColumnsAction;
     QAction* ShowErrorBars;
+    QAction* ShowResiduals;      // checkable; a view of the shown fit, not kept in documents
+    QAction* ShowConfidenceBand; // likewise
     std::array<QAction*, 3> graphTypeItems; // LinearAction, SemiLogAction, LogLogAction
     QAction* DataPointColor1;
     std::array<QAction*, 5> pointStyleItems; // tags 1..5 as item data
@@ -71,6 +75,7 @@ public:
     QAction* FitDataAction;
     QAction* AnalyzeDataAction;
     QAction* DefineFunctionAction;
+    QAction* CopyResults; // enabled while a fit is shown
 
     // Menu "&Help".
     QAction* HelpContents;

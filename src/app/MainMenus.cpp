@@ -53,6 +53,8 @@ void buildFileMenu(QMenuBar& bar, const MainActions& a) {
 
 void buildTableMenu(QMenuBar& bar, const MainActions& a) {
     QMenu* table = addMenu(bar, QStringLiteral("&Data Table"));
+    table->addActions({a.editUndo, a.editRedo});
+    table->addSeparator();
     table->addActions({a.editCopy, a.editPaste, a.editCut, a.editDelete});
     table->addSeparator();
     table->addActions({a.AddColumnAction, a.DeleteColumnAction, a.RenameColumn});
@@ -62,7 +64,8 @@ void buildTableMenu(QMenuBar& bar, const MainActions& a) {
 
 void buildGraphMenu(QMenuBar& bar, const MainActions& a) {
     QMenu* graph = addMenu(bar, QStringLiteral("&Graph"));
-    graph->addActions({a.LabelChart, a.SelectColumnsAction, a.ShowErrorBars});
+    graph->addActions({a.LabelChart, a.SelectColumnsAction, a.ShowErrorBars, a.ShowResiduals,
+                       a.ShowConfidenceBand});
     graph->addSeparator();
     addItems(addSubmenu(graph, QStringLiteral("Graph &Type")), a.graphTypeItems);
     QMenu* options = addSubmenu(graph, QStringLiteral("Graph &Options"));
@@ -89,7 +92,7 @@ void buildFitMenus(QMenuBar& bar, const MainActions& a) {
 
 void buildToolsAndHelpMenus(QMenuBar& bar, const MainActions& a) {
     addMenu(bar, QStringLiteral("&Tools"))
-        ->addActions({a.FitDataAction, a.AnalyzeDataAction, a.DefineFunctionAction});
+        ->addActions({a.FitDataAction, a.AnalyzeDataAction, a.DefineFunctionAction, a.CopyResults});
     QMenu* help = addMenu(bar, QStringLiteral("&Help"));
     help->addActions({a.HelpContents, a.ErrorMethodGuide});
     help->addSeparator();
@@ -109,6 +112,8 @@ void buildMenuBar(QMenuBar& bar, const MainActions& a) {
 QMenu* buildEditPopupMenu(const MainActions& a, QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("EditPopupMenu"));
+    menu->addActions({a.editUndo, a.editRedo});
+    menu->addSeparator();
     menu->addActions({a.editCopy, a.editPaste, a.editCut});
     menu->addSeparator();
     menu->addAction(a.editDelete);

@@ -7,8 +7,10 @@
 #include "app/MainMenus.h"
 #include "common/AppInfo.h"
 #include "document/DocumentEdits.h"
-#include "graph/ErrorBars.h"
+#include "document/UndoHistory.h"
+#include "fitctl/FitRequestRun.h"
 #include "graph/Chart.h"
+#include "graph/ErrorBars.h"
 #include "shell/ColorRefs.h"
 #include "shell/ScreenScale.h"
 #include "shell/UiServices.h"
@@ -78,6 +80,7 @@ TMainForm::TMainForm(UiServices& ui, char decimalSeparator, QWidget* parent)
     connectCommands();
     showStartUpState();
     createDialogs();
+    history_ = std::make_unique<UndoHistory>(document_);
 }
 
 // The grid shows the document, which dies before the window's own destructor closes and
@@ -191,7 +194,9 @@ void TMainForm::connectCommands() {
     onCommand(a.HelpContents, &TMainForm::HelpContentsExecute);
     onCommand(a.ErrorMethodGuide, &TMainForm::ErrorMethodGuideExecute);
     onCommand(a.HelpAbout, &TMainForm::HelpAboutExecute);
+    connectUndoCommands();
     connectFitCommands();
+    connectShownFitCommands();
     connectEditCommands();
     connectFileCommands();
     connectExportCommands();
@@ -291,6 +296,7 @@ void TMainForm::ClearFit() {
     chart_->setFooterLines({});
     chart_->setFooterVisible(false);
     fitToolButton_->setChecked(false);
+    forgetShownFit();
     for (ChartSeries line : {ChartSeries::FitLineSeries, ChartSeries::FitLineBelowRangeSeries,
                              ChartSeries::FitLineAboveRangeSeries})
         chart_->clearSeries(line);

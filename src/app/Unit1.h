@@ -17,6 +17,7 @@ enum class ChartAxis;
 struct AxisRange;
 struct AxisUpdate;
 struct FitOutcome;
+struct FitRequestResult;
 struct AxisSettings;
 struct CellRect;
 struct PlotView;
@@ -42,6 +43,7 @@ class TNewColumnDlg;
 class TChartOptionsForm;
 class QPainter;
 class UiServices;
+class UndoHistory;
 
 // The main window (MainForm): it owns the one document and shows it in the data table at
 // the left and the graph at the right, under the menus and the tool bar and over the
@@ -159,6 +161,7 @@ private:
     void SemiLogActionExecute();
     void LogLogActionExecute();
     void selectGraphType(GraphType type);
+    void showGraphTypeAxes();
     void ChartOptionsActionExecute();
     void Chart1ClickAxis();
     void Chart1AfterDraw(QPainter& painter);
@@ -251,6 +254,37 @@ private:
     TDeleteColumnDlg* deleteColumnDlg_ = nullptr;
     TColumnLabelDlg* columnLabelDlg_ = nullptr;
     // --- end of column management and fit configuration
+
+    // --- Undo and Redo (UndoCommands.cpp)
+private:
+    // Every command runs through here (the free runCommand shows its error): once the
+    // outermost command has ended, whatever it changed in the document is one undo step.
+    std::optional<std::string> runCommand(UiServices& ui, const std::function<void()>& command);
+    void connectUndoCommands();
+    void editUndoExecute();
+    void editRedoExecute();
+    void recordCommand();
+    void restoreDocument(Document document);
+    void showDocumentSettings(const Document& previous);
+
+    std::unique_ptr<UndoHistory> history_;
+    int commandDepth_ = 0;
+    // New and Open start a fresh history once their command has ended.
+    bool historyRestarts_ = false;
+    // --- end of Undo and Redo
+
+    // --- What the window adds to a shown fit: Copy Results, the residual strip and the
+    // confidence band (ShownFitCommands.cpp)
+private:
+    void connectShownFitCommands();
+    void keepShownFit(const FitRequestResult& result);
+    void forgetShownFit();
+    void showFitExtras();
+    void CopyResultsExecute();
+    void ShowFitExtraExecute();
+
+    std::unique_ptr<FitRequestResult> shownFit_; // while a fit is shown
+    // --- end of what the window adds to a shown fit
 
     // --- Computed columns (FunctionCommands.cpp)
 private:

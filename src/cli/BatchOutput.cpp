@@ -1,7 +1,7 @@
 #include "cli/BatchOutput.h"
 
 #include "cli/FitNames.h"
-#include "cli/ShownFigures.h"
+#include "fitctl/ShownFigures.h"
 #include "fitctl/FitResultTexts.h"
 
 namespace {

@@ -55,6 +55,7 @@ struct Arguments {
     std::vector<std::string> formulas;
     ColumnOption x, y, dx, dy;
     bool json = false;
+    bool rounded = false;
 };
 
 void declare(CLI::App& app, Arguments& a) {
@@ -80,7 +81,12 @@ void declare(CLI::App& app, Arguments& a) {
                    "referred to as \"NAME\", before the fit; repeatable, applied in order")
         ->type_name("NAME=EQUATION")
         ->allow_extra_args(false);
-    app.add_flag("--json", a.json, "Print one JSON object with full-precision numbers");
+    CLI::Option* json =
+        app.add_flag("--json", a.json, "Print one JSON object with full-precision numbers");
+    app.add_flag("--rounded", a.rounded,
+                 "Print the results rounded for a lab report: each uncertainty to two "
+                 "significant digits, its value to the same decimal place")
+        ->excludes(json);
     app.set_version_flag("--version", std::string("kelvane-fit ") + APPLICATION_VERSION);
     app.footer(EXIT_STATUSES);
 }
@@ -100,6 +106,7 @@ std::vector<std::string> splitNames(const std::string& list) {
 CommandLine toCommandLine(const Arguments& a) {
     CommandLine line;
     line.json = a.json;
+    line.rounded = a.rounded;
     BatchRequest& request = line.request;
     request.path = a.path;
     if (!a.model.empty())

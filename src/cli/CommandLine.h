@@ -7,6 +7,7 @@
 struct CommandLine {
     BatchRequest request;
     bool json = false;
+    bool rounded = false; // the results as Copy Results words them
 };
 
 // Reads the arguments. For --help, --version or a usage error it prints what

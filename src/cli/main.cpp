@@ -4,6 +4,7 @@
 
 #include "cli/BatchOutput.h"
 #include "cli/CommandLine.h"
+#include "fitctl/RoundedResults.h"
 
 #include <iostream>
 
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
     }
     if (line.json)
         std::cout << resultJson(result).dump() << '\n';
+    else if (line.rounded)
+        std::cout << roundedResults(result.outcome, '.').text;
     else
         printResultLines(std::cout, result);
     return static_cast<int>(ExitStatus::Success);

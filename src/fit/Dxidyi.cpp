@@ -117,6 +117,9 @@ void DxiDyiFit::storeResults(const Iteration& it, long double slope) {
     const long double shift = 2 * betaMean + xMean;
     sigmaA =
         rootOf(squareOf(sigmaB) * squareOf(shift) + (2 * shift * betaMean / P + 1 / it.means.sumW));
+    // York's cov(a, b) = −x̄·σb², with x̄ the weighted mean of the points moved onto the
+    // line (the means' x plus the mean correction β̄).
+    covarianceAB = -(xMean + betaMean) * squareOf(sigmaB);
 
     // Chi-square over both coordinates, measured from each point to its foot
     // on the fitted line, in coordinates centred on the weighted means (where

@@ -30,9 +30,7 @@ int DyiPolyFit::Fit() {
         return FIT_SINGULAR_MATRIX;
     }
     // Not scaled by the reduced chi-square: the error bars alone decide.
-    for (int k = 1; k <= parameterCount; ++k) {
-        coefficients[k][2] = rootOf(solution.variance(k - 1));
-    }
+    storeUncertainties(solution, parameterCount, 1);
 
     sum = solution.residualSquares();
     reducedChiSquare = sum / (n - parameterCount);

@@ -27,9 +27,11 @@ void LineFit::setLine(const CentredSums& sums) {
 
 // With Δ = S·Σw·x² − (Σw·x)² = S·Suu: the variance of b is unitVariance·S/Δ and
 // that of a is unitVariance·Σw·x²/Δ, which is the sum below and has no
-// difference of large numbers in it.
+// difference of large numbers in it. Their covariance is −unitVariance·Σw·x/Δ,
+// that is −x̄·σb².
 void LineFit::setUncertainties(const CentredSums& sums, long double unitVariance) {
     const long double xMean = sums.x.value();
     sigmaB = rootOf(unitVariance / sums.Suu);
     sigmaA = rootOf(unitVariance * (1 / sums.sumW + xMean * xMean / sums.Suu));
+    covarianceAB = -xMean * unitVariance / sums.Suu;
 }

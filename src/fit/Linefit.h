@@ -35,6 +35,9 @@ public:
     long double GetB() const { return b; }
     long double GetSigmaA() const { return sigmaA; }
     long double GetSigmaB() const { return sigmaB; }
+    // cov(a, b): how the errors of intercept and slope go together, which the uncertainty
+    // of the line at x, sqrt(σa² + 2x·cov(a, b) + x²σb²), needs. 0 through the origin.
+    long double GetCovarianceAB() const { return covarianceAB; }
     long double GetReducedChiSquare() const { return reducedChiSquare; }
     long double GetR() const { return r; }
     long double GetXMin() const;
@@ -54,6 +57,7 @@ protected:
     long double b = 0;
     long double sigmaA = 0;
     long double sigmaB = 0;
+    long double covarianceAB = 0;
     long double reducedChiSquare = 0;
     long double x[MAX_FIT_POINTS + 1] = {};
     long double y[MAX_FIT_POINTS + 1] = {};

@@ -102,22 +102,26 @@ void shiftedCovariance(const Matrix& inverseR, const long double norms[], int m,
     }
 }
 
-// Coefficients of x^k = E·(coefficients of t^j), their variances the diagonal
-// of E·C·Eᵀ, with E the binomial expansion.
+// Coefficients of x^k = E·(coefficients of t^j), their covariances E·C·Eᵀ,
+// with E the binomial expansion.
 void toMonomials(int m, long double centre, const long double shifted[],
                  const long double covariance[M][M], long double coefficients[],
-                 long double variances[]) {
+                 long double covariances[M][M]) {
     long double expansion[M][M];
     binomialExpansion(m, centre, expansion);
     for (int k = 0; k < m; ++k) {
-        long double variance = 0;
         for (int j = k; j < m; ++j) {
             coefficients[k] += expansion[k][j] * shifted[j];
-            for (int l = k; l < m; ++l) {
-                variance += expansion[k][j] * covariance[j][l] * expansion[k][l];
-            }
         }
-        variances[k] = variance;
+        for (int q = 0; q < m; ++q) {
+            long double sum = 0;
+            for (int j = k; j < m; ++j) {
+                for (int l = q; l < m; ++l) {
+                    sum += expansion[k][j] * covariance[j][l] * expansion[q][l];
+                }
+            }
+            covariances[k][q] = sum;
+        }
     }
 }
 
@@ -154,7 +158,7 @@ PolyLeastSquares::PolyLeastSquares(int n, int m, const long double x[], const lo
         }
         long double covariance[M][M];
         shiftedCovariance(inverseR, norms, m, covariance);
-        toMonomials(m, centre, shifted, covariance, coefficients, variances);
+        toMonomials(m, centre, shifted, covariance, coefficients, covariances);
     }
 
     for (int i = 1; i <= n; ++i) {

@@ -35,7 +35,9 @@ public:
 
     // Diagonal element j of the inverse weighted normal matrix: the variance
     // of coefficient j when the weights are 1/dY.
-    long double variance(int j) const { return variances[j]; }
+    long double variance(int j) const { return covariances[j][j]; }
+    // Element (j, l) of that inverse: the covariance of coefficients j and l.
+    long double covariance(int j, int l) const { return covariances[j][l]; }
 
     // Σ (w[i]·(y[i] − p(x[i])))² over the points: the residual sum of squares,
     // or the chi-square when the weights are 1/dY. Taken with the shifted
@@ -44,7 +46,7 @@ public:
 
 private:
     long double coefficients[MAX_COEFFICIENTS] = {};
-    long double variances[MAX_COEFFICIENTS] = {};
+    long double covariances[MAX_COEFFICIENTS][MAX_COEFFICIENTS] = {};
     long double residuals = 0;
     bool singular = false;
 };

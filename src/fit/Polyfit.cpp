@@ -27,6 +27,10 @@ long double PolyFit::GetCoefficientSigma(int k) const {
     return isCoefficientRow(k) ? coefficients[k][2] : 0;
 }
 
+long double PolyFit::GetCovariance(int k, int l) const {
+    return isCoefficientRow(k) && isCoefficientRow(l) ? covariances[k][l] : 0;
+}
+
 long double PolyFit::GetXMin() const {
     return smallestOf(x, n);
 }
@@ -38,5 +42,15 @@ long double PolyFit::GetXMax() const {
 void PolyFit::storeCoefficients(const PolyLeastSquares& solution, int m) {
     for (int k = 1; k <= m; ++k) {
         coefficients[k][1] = solution.coefficient(k - 1);
+    }
+}
+
+void PolyFit::storeUncertainties(const PolyLeastSquares& solution, int m,
+                                 long double unitVariance) {
+    for (int k = 1; k <= m; ++k) {
+        coefficients[k][2] = rootOf(unitVariance * solution.variance(k - 1));
+        for (int l = 1; l <= m; ++l) {
+            covariances[k][l] = unitVariance * solution.covariance(k - 1, l - 1);
+        }
     }
 }

@@ -26,8 +26,6 @@ int StdPolyFit::Fit() {
     }
     // The covariance of the coefficients is the residual variance times the
     // inverse normal matrix.
-    for (int k = 1; k <= parameterCount; ++k) {
-        coefficients[k][2] = rootOf(variance * solution.variance(k - 1));
-    }
+    storeUncertainties(solution, parameterCount, variance);
     return FIT_OK;
 }

@@ -26,6 +26,10 @@ struct FitOutcome {
     long double reducedChiSquare = 0; // 0 with estimated dY
     long double xMin = 0;             // X range of the fitted points
     long double xMax = 0;
+    // The covariance matrix of the parameters as the fit found them, in the order of
+    // `parameters`: for the exponential and the power law those of the straight line of
+    // the logarithms (its intercept, then b). The uncertainty of the curve comes from it.
+    std::vector<std::vector<long double>> covariance;
     // X and Y error bars: the iterations run and the slope of the last one,
     // which the divergence message names.
     int iterations = 0;

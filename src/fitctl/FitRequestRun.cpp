@@ -44,6 +44,7 @@ FitRequestResult runFitRequest(const Document& document, bool fitting) {
     }
     const FitPoints& points = std::get<FitPoints>(collected);
     result.pointCount = points.n;
+    result.points = points;
     result.outcome = performFit(document.fitType, document.errorMethod, points);
     if (!result.outcome.succeeded())
         result.failure = fitStatusMessage(result.outcome);

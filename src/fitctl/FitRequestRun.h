@@ -20,6 +20,7 @@ struct FitRequestResult {
     bool released = false;
     FitOutcome outcome; // the fit's results when it succeeded
     int pointCount = 0; // the points that went into the fit
+    FitPoints points;   // those points, as the fit took them (logarithms for exp and power)
 
     bool succeeded() const { return !released && !failure; }
 };

@@ -71,6 +71,14 @@ void readResults(const LineFit& fit, FitOutcome& outcome) {
         break;
     }
     outcome.parameters.push_back({'b', fit.GetB(), fit.GetSigmaB()});
+    const long double varianceB = fit.GetSigmaB() * fit.GetSigmaB();
+    if (outcome.fitType == FitType::LINEAR_NO_A) {
+        outcome.covariance = {{varianceB}};
+    } else {
+        const long double varianceA = fit.GetSigmaA() * fit.GetSigmaA();
+        outcome.covariance = {{varianceA, fit.GetCovarianceAB()},
+                              {fit.GetCovarianceAB(), varianceB}};
+    }
     outcome.r = fit.GetR();
     outcome.reducedChiSquare = fit.GetReducedChiSquare();
     outcome.xMin = fit.GetXMin();
@@ -82,9 +90,14 @@ void readResults(const LineFit& fit, FitOutcome& outcome) {
 }
 
 void readResults(const PolyFit& fit, FitOutcome& outcome) {
-    for (int k = 1; k <= fit.GetOrder() + 1; ++k)
+    const int count = fit.GetOrder() + 1;
+    outcome.covariance.assign(count, std::vector<long double>(count));
+    for (int k = 1; k <= count; ++k) {
         outcome.parameters.push_back(
             {static_cast<char>('a' + k - 1), fit.GetCoefficient(k), fit.GetCoefficientSigma(k)});
+        for (int l = 1; l <= count; ++l)
+            outcome.covariance[k - 1][l - 1] = fit.GetCovariance(k, l);
+    }
     outcome.reducedChiSquare = fit.GetReducedChiSquare();
     outcome.xMin = fit.GetXMin();
     outcome.xMax = fit.GetXMax();
@@ -132,6 +145,7 @@ FitOutcome performFit(FitType type, ErrorMethod method, const FitPoints& points)
     if (outcome.succeeded() && !allResultsFinite(outcome)) {
         outcome.status = FIT_NOT_FINITE;
         outcome.parameters.clear();
+        outcome.covariance.clear();
     }
     return outcome;
 }

@@ -5,6 +5,7 @@
 #include "graph/ChartElements.h"
 #include "graph/ErrorBarOverlay.h"
 #include "graph/PlotRanges.h"
+#include "graph/ResidualStrip.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -359,7 +360,7 @@ void Chart::updateFooterPlacement() {
     const bool show = footerVisible_ && !footerLines_.isEmpty();
     QCPLayoutGrid* grid = plot_->plotLayout();
     if (show && !isFooterShown()) {
-        grid->addElement(1, 0, footer_);
+        grid->addElement(grid->rowCount(), 0, footer_); // the last row, under a residual strip
     } else if (!show && isFooterShown()) {
         grid->take(footer_);
         grid->simplify();

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ class QPaintDevice;
 class AfterPaintLayer;
 class CursorBox;
 class FramedFooter;
+class ResidualStrip;
 
 struct PixelAxis;
 
@@ -45,6 +47,7 @@ class Chart : public QWidget {
     Q_OBJECT
 public:
     explicit Chart(char decimalSeparator, QWidget* parent = nullptr);
+    ~Chart() override;
 
     // Axis limits. A minimum above the current maximum, or a maximum below the current
     // minimum, is refused (false), so callers order their two sets.
@@ -85,6 +88,17 @@ public:
     QColor seriesColor(ChartSeries series) const;
     void setDataPointStyle(PointStyle style);
     PointStyle dataPointStyle() const { return dataPointStyle_; }
+
+    // The ±1σ band of the fitted curve, a light fill of the fit line's colour behind the
+    // curve and the points; no points remove it. (ChartFitExtras.cpp)
+    void setConfidenceBand(const std::vector<double>& xs, const std::vector<double>& lows,
+                           const std::vector<double>& highs);
+    int confidenceBandPointCount() const;
+    // The residual strip under the graph (see ResidualStrip), its Y axis over `range`;
+    // no points remove it. `errors` empty: no error bars.
+    void setResiduals(const std::vector<double>& xs, const std::vector<double>& residuals,
+                      const std::vector<double>& errors, const AxisRange& range);
+    int residualCount() const; // 0 while the strip is not shown
 
     // The cursor readout box: a rounded rectangle between two X and two Y values with text
     // lines inside; drawn only while active.
@@ -171,6 +185,9 @@ private:
     // The release that ends a zoom gesture is the zoom's, not a plain release.
     bool releaseEndsBand_ = false;
     FramedFooter* footer_ = nullptr;
+    QCPGraph* bandLow_ = nullptr; // created with the first band
+    QCPGraph* bandHigh_ = nullptr;
+    std::unique_ptr<ResidualStrip> residualStrip_; // goes before the plot, its child
     QStringList footerLines_;
     bool footerVisible_ = false;
     PointStyle dataPointStyle_ = PointStyle::Circle;

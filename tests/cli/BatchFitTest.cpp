@@ -9,7 +9,7 @@
 #include "cli/FitNames.h"
 #include "cli/InputDocument.h"
 #include "cli/RowRange.h"
-#include "cli/ShownFigures.h"
+#include "fitctl/ShownFigures.h"
 #include "common/KelvaneError.h"
 #include "files/DocumentFile.h"
 #include "files/FileMessages.h"

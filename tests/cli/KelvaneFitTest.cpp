@@ -2,9 +2,12 @@
 // prints, where, and with which exit status.
 
 #include "../support/FitCases.h"
+#include "../support/FitFixture.h"
+#include "../support/TableFixture.h"
 #include "../support/TempFiles.h"
 
 #include "cli/FitNames.h"
+#include "fitctl/RoundedResults.h"
 #include "formula/ComputedColumn.h"
 
 #include <gtest/gtest.h>
@@ -233,11 +236,21 @@ TEST(KelvaneFit, ColumnEquationsConvertUnitsBeforeTheFit) {
     EXPECT_EQ(refused.err, std::get<UserMessage>(checked).text + "\n");
 }
 
+// The report wording is the window's Copy Results text; --json and --rounded exclude each other.
+TEST(KelvaneFit, RoundedPrintsTheReportText) {
+    const ProgramRun run = runKelvaneFit("--rounded " + fixture("three_points.txt"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    Document d = documentWith({{"1", "2"}, {"2", "4"}, {"3", "7"}});
+    EXPECT_EQ(run.out, roundedResults(fitDocument(d, FitType::LINEAR, ErrorMethod::ESTDY), '.').text);
+    EXPECT_EQ(runKelvaneFit("--rounded --json " + fixture("three_points.txt")).status, 2);
+}
+
 TEST(KelvaneFit, HelpAndVersionExitWithZero) {
     const ProgramRun help = runKelvaneFit("--help");
     EXPECT_EQ(help.status, 0);
     for (const char* option :
-         {"--model", "--errors", "--rows", "--json", "--dx", "--dy", "--names", "--column"})
+         {"--model", "--errors", "--rows", "--json", "--rounded", "--dx", "--dy", "--names",
+          "--column"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     EXPECT_NE(help.out.find("--rows A:B "), std::string::npos) << "the form once, not twice";
     const ProgramRun version = runKelvaneFit("--version");

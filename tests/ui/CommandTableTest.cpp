@@ -65,6 +65,9 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   -
   E&xit
 &Data Table
+  &Undo [off]
+  &Redo [off]
+  -
   &Copy
   &Paste
   Cu&t
@@ -88,6 +91,8 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   Set Graph &Labels
   &Select Columns to Graph
   Show/Hide &Error Bars [off]
+  ( ) Show Re&siduals
+  ( ) Show Confidence &Band
   -
   Graph &Type
     (x) &Linear Graph
@@ -131,6 +136,7 @@ Error &Method
   &Fit Data
   ( ) Show Cursor &Position
   &Define a Function
+  Copy &Results [off]
 &Help
   &User Guide
   &Error Method Guide
@@ -141,7 +147,10 @@ Error &Method
 
 TEST_F(MainFormTest, PopUpMenus) {
     auto* edit = child<QMenu>("EditPopupMenu");
-    EXPECT_EQ(outline(edit->actions()).toStdString(), R"(&Copy
+    EXPECT_EQ(outline(edit->actions()).toStdString(), R"(&Undo [off]
+&Redo [off]
+-
+&Copy
 &Paste
 Cu&t
 -
@@ -165,7 +174,8 @@ TEST_F(MainFormTest, ShortcutsAreExactlyThoseOfTheCommandTable) {
         {"FileOpen1", "Ctrl+O"}, {"editCopy", "Ctrl+C"},   {"editPaste", "Ctrl+V"},
         {"editCut", "Ctrl+X"},   {"editDelete", "Ctrl+D"}, {"AnalyzeDataAction", "Ctrl+A"},
         {"FileNew", "Ctrl+N"},   {"FileSave", "Ctrl+S"},   {"FileSaveAs1", "Ctrl+Shift+S"},
-        {"FileExit1", "Ctrl+Q"}, {"HelpContents", "F1"}};
+        {"FileExit1", "Ctrl+Q"}, {"HelpContents", "F1"},     {"editUndo", "Ctrl+Z"},
+        {"editRedo", "Ctrl+Shift+Z"}};
     std::map<QString, QString> actual;
     for (QAction* a : form->findChildren<QAction*>())
         if (!a->shortcut().isEmpty())

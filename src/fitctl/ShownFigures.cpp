@@ -1,4 +1,4 @@
-#include "cli/ShownFigures.h"
+#include "fitctl/ShownFigures.h"
 
 bool showsR(FitType type, ErrorMethod method) {
     const bool straightLine = type == FitType::LINEAR || type == FitType::LINEAR_NO_A;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "document/Document.h"
+
+#include <deque>
+
+// Whether two documents hold the same content: the table, the fit configuration and every
+// setting of the graph. The file name, the unsaved-changes flag, the mouse selection and
+// the summary block of a shown fit are not content: saving, selecting rows or fitting
+// changes nothing to undo.
+bool sameContent(const Document& a, const Document& b);
+
+// The document's past and undone future as whole snapshots, one per command that changed
+// the content. The window reports the document after every command; Undo and Redo hand
+// back the document to show, under the current file name, with no row selection (the
+// grid shows none after the swap) and unmodified exactly when it is the saved content.
+class UndoHistory {
+public:
+    static constexpr int MAX_STEPS = 100;
+
+    explicit UndoHistory(const Document& start) { restart(start); }
+
+    // New and Open: a fresh history whose saved state is the document as it arrived.
+    void restart(const Document& document);
+    // After a command: a change of content becomes one step (and drops the redo steps).
+    void commandEnded(const Document& document);
+    // Save and Save As: Undo and Redo mark the document unmodified when they come back to
+    // this content. (Some commands change the content and leave the document unmodified,
+    // so the flag alone does not tell the saved content.)
+    void saved(const Document& document) { saved_ = document; }
+
+    bool canUndo() const { return !undoSteps_.empty(); }
+    bool canRedo() const { return !redoSteps_.empty(); }
+    // Callers check canUndo / canRedo first.
+    Document undo();
+    Document redo();
+    // The document as the window shows it after Undo or Redo (its re-plot may choose other
+    // label formats): the state the next command is measured from, not a step.
+    void settled(const Document& document) { current_ = document; }
+
+private:
+    Document shown(Document snapshot) const;
+
+    std::deque<Document> undoSteps_;
+    std::deque<Document> redoSteps_;
+    Document current_;
+    Document saved_;
+};
