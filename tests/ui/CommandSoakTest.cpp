@@ -1,6 +1,7 @@
 // The random-command soak: the real window, offscreen, driven through thousands of random
 // commands (every menu command that is built, typing into cells, paste of random text,
-// row selections, the fit button, zooms on the graph), with every question and dialog
+// row selections, the fit button, zooms on the graph, the Define a Function and Axis
+// Options windows), with every question and dialog
 // answered at random. After each command the document must hold together, and what Save
 // writes must open as the same document; every SAVE_EVERY commands the window itself saves
 // and opens the file again.
@@ -16,8 +17,10 @@
 #include "table/DataStringGrid.h"
 #include "table/DataTableModel.h"
 
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -46,7 +49,8 @@ const std::set<QString> LEFT_OUT = {
 // Commands after which the document may be unmodified though what Save writes changed:
 // it was saved, or replaced by a file, a new document or an import; and the commands that
 // leave the unsaved-changes mark alone by design (the number of rows, deleting a column, a
-// computed column, the error bars, the Axis Options, colours and point styles).
+// computed column, the error bars, the Axis Options, colours and point styles), and the
+// tool windows, which hold the last two.
 bool mayLeaveUnmarked(const QString& command) {
     static const std::set<QString> commands = {"FileNew",
                                                "FileOpen1",
@@ -66,7 +70,7 @@ bool mayLeaveUnmarked(const QString& command) {
                                                "Star1",
                                                "Triangle1"};
     return commands.count(command) || command.startsWith("Rows") ||
-           command.startsWith("ErrorBarWidth");
+           command.startsWith("tool window") || command.startsWith("ErrorBarWidth");
 }
 
 // What Open gives back: no row selection, and no fit's results, which the file does not
@@ -143,7 +147,7 @@ protected:
 
     // One random command; returns its name.
     QString runRandomCommand() {
-        switch (below(8)) {
+        switch (below(9)) {
         case 0:
         case 1: {
             const int row = below(model().rowCount()), column = below(model().columnCount());
@@ -170,6 +174,8 @@ protected:
             QTest::mouseRelease(plot(), Qt::LeftButton, {}, to);
             return "drag on the graph";
         }
+        case 6:
+            return useAToolWindow();
         default: {
             QAction* action = actions[std::size_t(below(int(actions.size())))];
             if (action->isEnabled())
@@ -177,6 +183,26 @@ protected:
             return action->objectName();
         }
         }
+    }
+
+    // The windows that stay open beside the main window (Define a Function, Axis Options):
+    // one that is shown has some fields changed and one of its buttons pressed.
+    QString useAToolWindow() {
+        std::vector<QWidget*> shown;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != form.get() && window->isVisible() && !qobject_cast<QMenu*>(window))
+                shown.push_back(window);
+        if (shown.empty())
+            return "no tool window";
+        QWidget& window = *shown[std::size_t(below(int(shown.size())))];
+        ui->changeFields(window);
+        std::vector<QPushButton*> buttons;
+        for (QPushButton* button : window.findChildren<QPushButton*>())
+            if (button->isVisible() && button->isEnabled())
+                buttons.push_back(button);
+        if (!buttons.empty())
+            QTest::mouseClick(buttons[std::size_t(below(int(buttons.size())))], Qt::LeftButton);
+        return "tool window " + window.objectName();
     }
 
     QString randomBlock() {

@@ -51,7 +51,7 @@ UiServices::Answer RandomUiServices::message(const QString&, const QString&, Ico
     return answers[std::size_t(below(3))];
 }
 
-void RandomUiServices::changeFields(QDialog& dialog) {
+void RandomUiServices::changeFields(QWidget& dialog) {
     for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
         if (edit->isEnabled() && below(2))
             edit->setText(randomText());

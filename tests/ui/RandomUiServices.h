@@ -25,6 +25,8 @@ public:
     // Random text for a field or a cell: mostly numbers, sometimes anything.
     QString randomText();
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    // Changes some of the window's fields: texts, lists, numbers, boxes and options.
+    void changeFields(QWidget& window);
 
     Answer message(const QString& text, const QString& caption, Icon icon,
                    Buttons buttons) override;
@@ -38,7 +40,6 @@ public:
 
 private:
     QString fileName();
-    void changeFields(QDialog& dialog);
 
     std::mt19937& random_;
     QString folder_;
