@@ -250,17 +250,20 @@ protected:
             << "Save then Open gives another document";
     }
 
-    // The window's own Save As, then its Open of that file.
+    // The window's own Save As, then its Open of that file. Open replays the file's error
+    // method, which may offer to add the columns it needs; when a question was answered
+    // the user chose a change, so the documents are compared only when none was asked.
     void saveAndReopen() {
         const QString path = dir.filePath("reopened.dat");
         QFile::remove(path);
         ui->fixedFileName = path;
         form->findChild<QAction*>("FileSaveAs1")->trigger();
         const Document saved = asReopened(form->document());
+        const int questions = ui->questionsAnswered;
         if (QFile::exists(path))
             form->findChild<QAction*>("FileOpen1")->trigger();
         ui->fixedFileName.clear();
-        if (QFile::exists(path)) {
+        if (QFile::exists(path) && ui->questionsAnswered == questions) {
             EXPECT_EQ(differences(form->document(), saved), "") << "the window's Save then Open";
         }
     }

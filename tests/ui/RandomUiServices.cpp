@@ -39,6 +39,8 @@ QString RandomUiServices::randomText() {
 
 UiServices::Answer RandomUiServices::message(const QString&, const QString&, Icon,
                                              Buttons buttons) {
+    if (buttons != Buttons::Ok)
+        ++questionsAnswered;
     switch (buttons) {
     case Buttons::Ok:
         return Answer::Ok;

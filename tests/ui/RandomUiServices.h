@@ -21,6 +21,8 @@ public:
 
     // When set, every file dialog names this file.
     QString fixedFileName;
+    // How many questions (messages with more than an OK button) were answered.
+    int questionsAnswered = 0;
 
     // Random text for a field or a cell: mostly numbers, sometimes anything.
     QString randomText();
