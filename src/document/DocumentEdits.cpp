@@ -13,8 +13,11 @@ Cascade afterSelectionMove(Document& document, bool fitShown) {
 } // namespace
 
 Cascade selectionChanged(Document& document, int top, int bottom, bool fitShown) {
-    document.selectionTop = top;
-    document.selectionBottom = bottom;
+    // The summary block below the data can be selected too, but its rows hold the fit's
+    // results, not data: the selection ends at the last data row.
+    const int last = document.table.dataRowCount();
+    document.selectionTop = std::min(top, last);
+    document.selectionBottom = std::min(bottom, last);
     return afterSelectionMove(document, fitShown);
 }
 

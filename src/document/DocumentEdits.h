@@ -22,7 +22,7 @@ struct Cascade {
 };
 
 // A mouse button released over the table: the selection becomes rows
-// top..bottom. A shown fit belongs to the old selection, so it goes and the
+// top..bottom, those of the summary block left out. A shown fit belongs to the old selection, so it goes and the
 // document counts as changed.
 Cascade selectionChanged(Document& document, int top, int bottom, bool fitShown);
 

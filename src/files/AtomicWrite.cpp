@@ -17,7 +17,10 @@ bool writeFileAtomically(const QString& path, const std::string& bytes, const De
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (!write(file, bytes)) {
+    // The file keeps what it is given in a buffer, so a disk that fills shows only when the
+    // buffer goes out. Unchecked, that happens inside commit(), which does not see it and
+    // puts the cut file in place of the old one.
+    if (!write(file, bytes) || !file.flush()) {
         file.cancelWriting(); // the new file is removed, the old one untouched
         return false;
     }

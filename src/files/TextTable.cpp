@@ -1,5 +1,7 @@
 #include "files/TextTable.h"
 
+#include "files/TextEncoding.h"
+
 namespace {
 
 constexpr char END_OF_TEXT = 26;
@@ -57,6 +59,11 @@ TextTable readTextTable(std::istream& in, std::size_t maxRows) {
     bool first = true;
     while (readLine(in, line, endOfText)) {
         ++table.lineCount;
+        // The program's texts are UTF-8. Bytes of another encoding would stay in the cells
+        // as they came, shown as U+FFFD but saved and exported as they are, so they become
+        // U+FFFD here, as the window shows them and as any other way in gives them.
+        if (!isSevenBit(line))
+            line = utf8FromUtf16(utf16FromUtf8(line));
         if (first) {
             table.columnCount =
                 static_cast<int>(splitImportLine(line, TextTable::MAX_COLUMNS).size());

@@ -28,6 +28,6 @@ struct TextTable {
 std::vector<std::string> splitImportLine(const std::string& line, std::size_t maxValues);
 
 // Reads a whole table. A character 26 ends the text; line ends are LF or
-// CR LF. At most maxRows rows are kept; later lines set `truncated` and are
+// CR LF. Byte sequences that are no UTF-8 character become U+FFFD. At most maxRows rows are kept; later lines set `truncated` and are
 // only counted.
 TextTable readTextTable(std::istream& in, std::size_t maxRows);

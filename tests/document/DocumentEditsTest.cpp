@@ -71,6 +71,13 @@ TEST(DocumentSelection, MouseUpSetsTheRowsAndClearsAShownFit) {
     EXPECT_EQ(d.selectionTop, 2);
     EXPECT_EQ(d.selectionBottom, 6);
     EXPECT_TRUE(d.modified);
+
+    // Rows of the summary block below the 30 data rows are no data.
+    selectionChanged(d, 6, 35, false);
+    EXPECT_EQ(d.selectionBottom, 30);
+    selectionChanged(d, 32, 34, false);
+    EXPECT_FALSE(d.hasRowSelection());
+    EXPECT_EQ(d.selectionTop, 30);
 }
 
 TEST(DocumentSelection, CurrentCellMoveCollapsesOnlyAMultiRowSelection) {

@@ -51,6 +51,13 @@ TEST(TextTableRead, EmptyLinesAreRowsAndTheLastLineNeedsNoLineEnd) {
     EXPECT_EQ(t.rows[2], (Row{"5", "6"}));
 }
 
+// The cells hold UTF-8: what is not UTF-8 becomes U+FFFD, so that Save writes what the
+// window showed and Open gives it back.
+TEST(TextTableRead, BytesThatAreNoUtf8BecomeTheReplacementCharacter) {
+    TextTable t = read("20\xb0 \xc2\xb5m x\xc9\n");
+    EXPECT_EQ(t.rows[0], (Row{"20\xef\xbf\xbd", "\xc2\xb5m", "x\xef\xbf\xbd"}));
+}
+
 TEST(TextTableRead, CharacterTwentySixEndsTheText) {
     TextTable t = read(std::string("1 2\n3 4\n") + char(26) + "5 6\n");
     EXPECT_EQ(t.rows.size(), 2u);

@@ -35,6 +35,8 @@ int ScriptedUiServices::runModal(QDialog& dialog) {
 
 QString ScriptedUiServices::nextFileName(const QString& filter) {
     fileDialogFilters.push_back(filter);
+    if (onFileDialog)
+        onFileDialog();
     return fileNames.empty() ? QString() : takeFront(fileNames);
 }
 

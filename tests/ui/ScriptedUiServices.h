@@ -36,6 +36,8 @@ public:
 
     // Called with every message as it is shown, while the program waits for the answer.
     std::function<void(const Message&)> onMessage;
+    // Called as each file dialog answers, before the program goes on with the name.
+    std::function<void()> onFileDialog;
 
     // Records.
     std::vector<Message> messages;
