@@ -168,8 +168,6 @@ private:
     std::optional<int> selectionModeBeforePress_;
     // The axes' ranges before the first zoom, kept until the zoom is undone.
     std::optional<std::array<AxisRange, 2>> rangesBeforeZoom_;
-    // The release that ends a zoom gesture is the zoom's, not a plain release.
-    bool releaseEndsBand_ = false;
     FramedFooter* footer_ = nullptr;
     QStringList footerLines_;
     bool footerVisible_ = false;
