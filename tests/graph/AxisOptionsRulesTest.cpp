@@ -231,7 +231,8 @@ TEST(AxisOptionsRules, OpenedLimitsApplyOrLeaveTheFirstRefusedAxisPending) {
         EXPECT_EQ(applied, c.applied) << c.what;
         EXPECT_EQ(opened.state.pending, c.pending) << c.what;
         EXPECT_EQ(opened.refusal.has_value(), c.pending.has_value()) << c.what;
-        if (c.refusal)
+        if (c.refusal) {
             EXPECT_EQ(opened.refusal->text, c.refusal) << c.what;
+        }
     }
 }
