@@ -47,7 +47,7 @@ measure() {
     shift
     local start end rss
     start=$(now_ns)
-    "$@" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>>"${STARTUP_LOG:-/dev/null}" &
     program_pid=$!
     until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
         kill -0 "$program_pid" 2>/dev/null || { echo "$title did not start" >&2; exit 1; }
