@@ -17,25 +17,24 @@ for program in "$kelvane" "$bare"; do
     [[ -x $program ]] || { echo "not built: $program" >&2; exit 1; }
 done
 
-# The first display number that no X server holds.
-display=90
-while [[ -e /tmp/.X$display-lock || -e /tmp/.X11-unix/X$display ]]; do
-    display=$((display + 1))
-done
-export DISPLAY=:$display QT_QPA_PLATFORM=xcb
-Xvfb "$DISPLAY" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+# A private X server on a display number it picks itself from the free ones; it does not
+# reset when the last program leaves it, which would refuse the next one for a moment.
+numbers=$(mktemp)
+Xvfb -displayfd 1 -noreset -screen 0 1920x1080x24 -nolisten tcp >"$numbers" 2>/dev/null &
 xvfb=$!
 program_pid=
 cleanup() {
     [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null
     kill "$xvfb" 2>/dev/null
     wait 2>/dev/null || true
+    rm -f "$numbers"
 }
 trap cleanup EXIT
 for _ in $(seq 100); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    [[ -s $numbers ]] && break
     sleep 0.1
 done
+export DISPLAY=:$(head -n 1 "$numbers") QT_QPA_PLATFORM=xcb
 
 now_ns() { date +%s%N; }
 
@@ -54,6 +53,8 @@ measure() {
     done
     end=$(now_ns)
     sleep 1
+    window_size=$(xdotool search --onlyvisible --name "^$title\$" getwindowgeometry --shell |
+        awk -F= '/^WIDTH/ { w = $2 } /^HEIGHT/ { h = $2 } END { print w, h }')
     rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$program_pid/status")
     kill "$program_pid"
     wait "$program_pid" 2>/dev/null || true
@@ -63,9 +64,11 @@ measure() {
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-bare_title=KelvaneBareWindow
-measure Kelvane "$kelvane" >/dev/null # warms the file cache for both
-measure "$bare_title" "$bare" "$bare_title" >/dev/null
+# A first run of each warms the file cache; the program's shows the size of its window,
+# at which the bare window then opens.
+measure Kelvane "$kelvane" >/dev/null
+bare=("$bare" KelvaneBareWindow $window_size)
+measure KelvaneBareWindow "${bare[@]}" >/dev/null
 printf '%4s %12s %12s %12s %12s\n' run kelvane_ms bare_ms kelvane_kB bare_kB
 time_ratios=()
 memory_ratios=()
@@ -73,9 +76,9 @@ for run in $(seq "$runs"); do
     # Alternate who goes first, so that neither always starts on a warmer machine.
     if ((run % 2)); then
         read -r k_ms k_kb < <(measure Kelvane "$kelvane")
-        read -r b_ms b_kb < <(measure "$bare_title" "$bare" "$bare_title")
+        read -r b_ms b_kb < <(measure KelvaneBareWindow "${bare[@]}")
     else
-        read -r b_ms b_kb < <(measure "$bare_title" "$bare" "$bare_title")
+        read -r b_ms b_kb < <(measure KelvaneBareWindow "${bare[@]}")
         read -r k_ms k_kb < <(measure Kelvane "$kelvane")
     fi
     printf '%4d %12d %12d %12d %12d\n' "$run" "$k_ms" "$b_ms" "$k_kb" "$b_kb"
