@@ -63,7 +63,8 @@ QToolButton* fitButton() {
 }
 
 template <class T> T* axisOptionsControl(const char* name) {
-    return form().findChild<QWidget*>(QStringLiteral("ChartOptionsForm"))
+    return form()
+        .findChild<QWidget*>(QStringLiteral("ChartOptionsForm"))
         ->findChild<T*>(QLatin1String(name));
 }
 
@@ -75,8 +76,9 @@ QWidget* plotArea() {
 // then the graph and the table paint, each into an image the size of its window.
 void paintWindow() {
     QCoreApplication::processEvents();
-    for (auto [widget, image] : {std::pair<QWidget*, QImage*>(&form().chart(), &session->chartImage),
-                                 std::pair<QWidget*, QImage*>(&form().grid(), &session->gridImage)}) {
+    for (auto [widget, image] :
+         {std::pair<QWidget*, QImage*>(&form().chart(), &session->chartImage),
+          std::pair<QWidget*, QImage*>(&form().grid(), &session->gridImage)}) {
         if (image->size() != widget->size())
             *image = QImage(widget->size(), QImage::Format_ARGB32_Premultiplied);
         widget->render(image);
@@ -108,8 +110,9 @@ void installFullDocument() {
 
 // Times `command` with its repaint once per iteration, after `prepare` has set the window up
 // for it. A message the command showed means it stopped early: the time is not the command's.
-void timeCommand(benchmark::State& state, const std::function<void()>& command,
-                 const std::function<void()>& prepare = [] {}) {
+void timeCommand(
+    benchmark::State& state, const std::function<void()>& command,
+    const std::function<void()>& prepare = [] {}) {
     for (auto _ : state) {
         prepare();
         const auto start = std::chrono::steady_clock::now();
@@ -181,8 +184,8 @@ void AxisOptionsApply(benchmark::State& state) {
     timeCommand(
         state, [] { axisOptionsControl<QPushButton>("XApplyButton")->click(); },
         [&] {
-            for (const auto& [name, text] : {std::pair("XMinEdit", "5"),
-                                             std::pair("XMaxEdit", maxima[next++ % 2])}) {
+            for (const auto& [name, text] :
+                 {std::pair("XMinEdit", "5"), std::pair("XMaxEdit", maxima[next++ % 2])}) {
                 auto* edit = axisOptionsControl<QLineEdit>(name);
                 edit->clear();
                 QTest::keyClicks(edit, QLatin1String(text));
@@ -237,8 +240,8 @@ void UndoZoom(benchmark::State& state) {
 void PasteFullBlock(benchmark::State& state) {
     installFullDocument();
     const DataTable& table = form().document().table;
-    QApplication::clipboard()->setText(QString::fromStdString(
-        copyText(table, CellRect{1, 1, FULL_COLUMNS, FULL_ROWS})));
+    QApplication::clipboard()->setText(
+        QString::fromStdString(copyText(table, CellRect{1, 1, FULL_COLUMNS, FULL_ROWS})));
     DataStringGrid& grid = form().grid();
     timeCommand(
         state, [] { action("editPaste")->trigger(); },
@@ -318,11 +321,10 @@ void registerCommands() {
             ->Unit(benchmark::kMillisecond);
     };
     add("CellEdit", CellEdit);
-    const std::pair<const char*, const char*> methods[] = {{"EstimateddYErrorMethod", "EstDY"},
-                                                           {"dYi", "dYi"},
-                                                           {"dXidYi", "dXidYi"}};
-    const char* functions[] = {"LinearFit",     "LinearFitZeroIntercept", "ExponentialFit",
-                               "PowerLawFit",   "SecondOrderFit",         "ThirdOrderFit",
+    const std::pair<const char*, const char*> methods[] = {
+        {"EstimateddYErrorMethod", "EstDY"}, {"dYi", "dYi"}, {"dXidYi", "dXidYi"}};
+    const char* functions[] = {"LinearFit",      "LinearFitZeroIntercept", "ExponentialFit",
+                               "PowerLawFit",    "SecondOrderFit",         "ThirdOrderFit",
                                "FourthOrderFit", "FifthOrderFit"};
     for (const auto& [method, methodName] : methods)
         for (const char* function : functions) {
@@ -331,7 +333,9 @@ void registerCommands() {
             if (xyErrors && (f == "LinearFitZeroIntercept" || f.find("Order") != std::string::npos))
                 continue; // no fit with X and Y error bars
             add("FitToggle/" + std::string(methodName) + "/" + f,
-                [method = method, function](benchmark::State& s) { FitToggle(s, method, function); });
+                [method = method, function](benchmark::State& s) {
+                    FitToggle(s, method, function);
+                });
         }
     add("RebuildPlot", RebuildPlot);
     add("GraphTypeChange", GraphTypeChange);
