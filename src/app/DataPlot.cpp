@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/ChartPoints.h"
+#include "common/KelvaneError.h"
 #include "graph/Chart.h"
 #include "graph/PlotRanges.h"
 
@@ -9,9 +10,15 @@
 void TMainForm::RebuildPlot() {
     chart_->clearSeries(ChartSeries::DataPointSeries);
     chart_->clearSeries(ChartSeries::SelectedDataPointSeries);
-    // Shown empty at once: a cell that does not convert ends the rebuild right here.
-    chart_->replot();
-    const PlotUpdate update = computePlotUpdate(document_, plotView());
+    // A cell that does not convert ends the rebuild right here, with the points shown gone.
+    const PlotUpdate update = [this] {
+        try {
+            return computePlotUpdate(document_, plotView());
+        } catch (const KelvaneError&) {
+            chart_->replot();
+            throw;
+        }
+    }();
     if (update.x)
         applyAxisUpdate(ChartAxis::BottomAxis, *update.x, document_.xAxis, document_.xFormatFixed);
     if (update.y)

@@ -20,6 +20,11 @@ namespace {
 // How far the mouse must move with the button down before a drag counts as a zoom gesture.
 constexpr int MIN_BAND_PIXELS = 4;
 
+// A press and release in (nearly) one place is a click, not a gesture.
+bool isGesture(const QPoint& press, const QPoint& release) {
+    return (release - press).manhattanLength() >= MIN_BAND_PIXELS;
+}
+
 const QColor SILVER(192, 192, 192);
 constexpr int DATA_POINT_SIZE = 2 * DATA_POINT_HALF_SIZE + 1;
 constexpr int SELECTED_POINT_SIZE = 2 * SELECTED_POINT_HALF_SIZE + 1;
@@ -410,8 +415,11 @@ void Chart::connectZoom() {
     plot_->setFocusPolicy(Qt::ClickFocus);
     plot_->installEventFilter(this);
     connect(plot_->selectionRect(), &QCPSelectionRect::accepted, this, &Chart::endBand);
-    connect(plot_, &QCustomPlot::mouseRelease, this, [this] {
-        if (!std::exchange(releaseEndsBand_, false))
+    // The plot reports the release before the band that it ends, so the band's own
+    // rectangle tells whether the release is the gesture's.
+    connect(plot_, &QCustomPlot::mouseRelease, this, [this](QMouseEvent* event) {
+        const QCPSelectionRect* band = plot_->selectionRect();
+        if (!band->isActive() || !isGesture(band->rect().topLeft(), event->position().toPoint()))
             emit released();
     });
 }
@@ -419,10 +427,8 @@ void Chart::connectZoom() {
 void Chart::endBand(const QRect& band, QMouseEvent* event) {
     const QPoint start = band.topLeft();
     const QPoint end = event->position().toPoint();
-    // A press and release in (nearly) one place is a click, not a gesture.
-    if ((end - start).manhattanLength() < MIN_BAND_PIXELS)
+    if (!isGesture(start, end))
         return;
-    releaseEndsBand_ = true;
     const bool downRight =
         end.x() > start.x() && end.y() > start.y() && band.width() > 1 && band.height() > 1;
     if (!downRight) {

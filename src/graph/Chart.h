@@ -182,8 +182,6 @@ private:
     std::optional<int> selectionModeBeforePress_;
     // The axes' ranges before the first zoom, kept until the zoom is undone.
     std::optional<std::array<AxisRange, 2>> rangesBeforeZoom_;
-    // The release that ends a zoom gesture is the zoom's, not a plain release.
-    bool releaseEndsBand_ = false;
     FramedFooter* footer_ = nullptr;
     QCPGraph* bandLow_ = nullptr; // created with the first band
     QCPGraph* bandHigh_ = nullptr;

@@ -43,9 +43,11 @@ TEST(ParseNumber, RefusesMalformedTextWithTheUsersMessage) {
     }
 }
 
-TEST(ParseNumber, RefusesValuesBeyondTheExtendedRange) {
+TEST(ParseNumber, RefusesValuesBeyondTheExtendedRangeAndTakesTinyOnesAsZero) {
     EXPECT_THROW(parseNumber("1e5000"), KelvaneError);
     EXPECT_THROW(parseNumber("-1e99999999999999999999"), KelvaneError);
+    EXPECT_EQ(parseNumber("1e-5000"), 0.0L);
+    EXPECT_GT(parseNumber("1e-4940"), 0.0L) << "a denormal is still a number";
 }
 
 TEST(ParseNumber, UsesTheSeparatorHandedIn) {

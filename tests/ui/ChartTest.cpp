@@ -181,3 +181,29 @@ TEST_F(ChartTest, AxisClicksArriveWhileTheRubberBandZooms) {
     EXPECT_EQ(clicks[1][0].value<ChartAxis>(), ChartAxis::LeftAxis);
     EXPECT_EQ(plot()->selectionRectMode(), QCP::srmZoom);
 }
+
+// Each release of the mouse is reported once: as a zoom, as its undoing, or as a plain
+// release (a click, or a band too small to be a gesture); never as two of them.
+TEST_F(ChartTest, AReleaseIsAZoomAnUndoOrAPlainReleaseButNeverTwo) {
+    QSignalSpy zooms(&chart, &Chart::zoomed);
+    QSignalSpy undos(&chart, &Chart::zoomUndone);
+    QSignalSpy releases(&chart, &Chart::released);
+    chart.replot();
+    const QRect area = chart.plotRect();
+    const auto drag = [this](QPoint from, QPoint to) {
+        QTest::mousePress(plot(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(plot(), to);
+        QTest::mouseRelease(plot(), Qt::LeftButton, {}, to);
+    };
+    drag(area.center(), area.center() + QPoint(40, 40));
+    EXPECT_EQ(zooms.count(), 1);
+    EXPECT_EQ(releases.count(), 0) << "the zoom's release is no plain release";
+    QTest::mouseClick(plot(), Qt::LeftButton, {}, area.center());
+    EXPECT_EQ(releases.count(), 1) << "the click after a zoom is one";
+    drag(area.center(), area.center() + QPoint(1, 1));
+    EXPECT_EQ(releases.count(), 2) << "too small a band";
+    drag(area.center(), area.center() - QPoint(40, 40));
+    EXPECT_EQ(undos.count(), 1);
+    EXPECT_EQ(zooms.count(), 1);
+    EXPECT_EQ(releases.count(), 2);
+}
