@@ -1,6 +1,7 @@
-// Save, Save As and Export To ASCII against a file system that refuses the write: whatever
-// the fault, a file already at the target stays whole, no scrap of the new one is left
-// beside it, the user is told, and the document keeps its name and its unsaved changes.
+// Save, Save As, Export To ASCII and the graph's exports against a file system that refuses
+// the write: whatever the fault, a file already at the target stays whole, no scrap of the
+// new one is left beside it, the user is told, and the document keeps its name and its
+// unsaved changes.
 
 #include "MainFormFixture.h"
 
@@ -18,22 +19,38 @@
 #include <csignal>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace {
 
-enum class Command { Save, SaveAs, Export };
+enum class Command { Save, SaveAs, Export, ImageExport };
 
 struct Commanded {
     Command command;
     const char* name;
     const char* extension;
+    const char* action; // the one triggered after the file dialog, for all but Save
 };
 
-const Commanded COMMANDS[] = {
-    {Command::Save, "Save", ".dat"},
-    {Command::SaveAs, "Save As", ".dat"},
-    {Command::Export, "Export To ASCII", ".txt"},
+const Commanded DOCUMENT_COMMANDS[] = {
+    {Command::Save, "Save", ".dat", "FileSave"},
+    {Command::SaveAs, "Save As", ".dat", "FileSaveAs1"},
+    {Command::Export, "Export To ASCII", ".txt", "FileASCIIExport"},
 };
+
+const Commanded IMAGE_EXPORTS[] = {
+    {Command::ImageExport, "Export To Bitmap Image", ".bmp", "FileExportGraphBitmap"},
+    {Command::ImageExport, "Export To Jpeg Image", ".jpg", "FileExportGraphJpeg"},
+    {Command::ImageExport, "Export To PNG Image", ".png", "FileExportGraphPng"},
+    {Command::ImageExport, "Export To SVG Image", ".svg", "FileExportGraphSvg"},
+    {Command::ImageExport, "Export To PDF", ".pdf", "FileExportGraphPdf"},
+};
+
+std::vector<Commanded> allCommands() {
+    std::vector<Commanded> all(std::begin(DOCUMENT_COMMANDS), std::end(DOCUMENT_COMMANDS));
+    all.insert(all.end(), std::begin(IMAGE_EXPORTS), std::end(IMAGE_EXPORTS));
+    return all;
+}
 
 // Files larger than `bytes` cannot be written while it lives: the disk is full after that
 // many bytes, for this process only. The signal the kernel sends for it is ignored, so the
@@ -90,31 +107,46 @@ protected:
         old.write("old contents");
     }
 
-    // The command wrote all of the document (or its table) and said nothing.
+    // The graph exported where nothing stands in the way.
+    QByteArray imageExportedFreely(const Commanded& c) {
+        const QString path = inDir(QStringLiteral("free") + c.extension);
+        run(c, path);
+        EXPECT_TRUE(ui.messages.empty()) << c.name;
+        return contents(path).value_or(QByteArray());
+    }
+
+    // The command wrote all of the document, its table or its graph, and said nothing.
     void expectWrittenWhole(const Commanded& c, const QString& target) {
         EXPECT_TRUE(ui.messages.empty()) << c.name;
         const Document& d = form->document();
-        if (c.command == Command::Export)
-            EXPECT_EQ(contents(target), QByteArray::fromStdString(exportText(d.table))) << c.name;
-        else
-            EXPECT_EQ(documentFrom(readDocumentFile(target.toStdString()), d), d) << c.name;
-    }
-
-    void run(Command command, const QString& target) {
-        switch (command) {
-        case Command::Save:
-            changeDocument([&](Document& d) { d.currentFileName = target.toStdString(); });
-            action("FileSave")->trigger();
-            break;
-        case Command::SaveAs:
-            ui.fileNames = {target};
-            action("FileSaveAs1")->trigger();
-            break;
+        switch (c.command) {
         case Command::Export:
-            ui.fileNames = {target};
-            action("FileASCIIExport")->trigger();
+            EXPECT_EQ(contents(target), QByteArray::fromStdString(exportText(d.table))) << c.name;
+            break;
+        case Command::ImageExport: {
+            const QByteArray written = contents(target).value_or(QByteArray());
+            const QByteArray free = imageExportedFreely(c);
+            // A PDF carries the second it was made in; only its length is sure to repeat.
+            if (QByteArray(c.extension) == ".pdf")
+                EXPECT_TRUE(written.size() == free.size() && written.endsWith("%%EOF\n"))
+                    << c.name;
+            else
+                EXPECT_EQ(written, free) << c.name;
             break;
         }
+        case Command::Save:
+        case Command::SaveAs:
+            EXPECT_EQ(documentFrom(readDocumentFile(target.toStdString()), d), d) << c.name;
+            break;
+        }
+    }
+
+    void run(const Commanded& c, const QString& target) {
+        if (c.command == Command::Save)
+            changeDocument([&](Document& d) { d.currentFileName = target.toStdString(); });
+        else
+            ui.fileNames = {target};
+        action(c.action)->trigger();
     }
 
     static QStringList entries(const QString& folder) {
@@ -164,7 +196,7 @@ protected:
                        Folder folder = Folder::Own) {
         const Before was = before(target, folder);
         ui.messages.clear();
-        run(c.command, target);
+        run(c, target);
         expectNothingLost(c, target, was, what);
     }
 
@@ -172,9 +204,8 @@ protected:
 };
 
 TEST_F(FileFaultsTest, AMissingFolderOrATargetThatIsAFolder) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.dat"));
-    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.txt"));
-    for (const Commanded& c : COMMANDS) {
+    for (const Commanded& c : allCommands()) {
+        QDir(dir.path()).mkdir(QStringLiteral("folder") + c.extension);
         expectRefused(c, inDir(QStringLiteral("absent/lab") + c.extension), "missing folder");
         expectRefused(c, inDir(QStringLiteral("folder") + c.extension), "target is a folder");
     }
@@ -185,7 +216,7 @@ TEST_F(FileFaultsTest, AMissingFolderOrATargetThatIsAFolder) {
 TEST_F(FileFaultsTest, AReadOnlyFolder) {
     const bool root = geteuid() == 0;
     const QString folder = root ? QStringLiteral("/proc") : inDir("locked");
-    for (const Commanded& c : COMMANDS) {
+    for (const Commanded& c : allCommands()) {
         const QString target = folder + "/kelvane-lab" + c.extension;
         if (!root) {
             QDir(dir.path()).mkdir("locked");
@@ -201,7 +232,7 @@ TEST_F(FileFaultsTest, AReadOnlyFolder) {
 // The disk fills after every possible number of bytes of the file, until there is room for
 // all of it.
 TEST_F(FileFaultsTest, ADiskThatFillsPartWay) {
-    for (const Commanded& c : COMMANDS) {
+    for (const Commanded& c : DOCUMENT_COMMANDS) {
         const QString target = inDir(QStringLiteral("lab") + c.extension);
         putOldFile(target);
         std::size_t n = 0;
@@ -211,7 +242,7 @@ TEST_F(FileFaultsTest, ADiskThatFillsPartWay) {
             ui.messages.clear();
             {
                 const FileSizeLimit full(n);
-                run(c.command, target);
+                run(c, target);
             }
             if (ui.messages.empty())
                 break;
@@ -223,10 +254,42 @@ TEST_F(FileFaultsTest, ADiskThatFillsPartWay) {
     }
 }
 
+// A picture runs to tens of kilobytes, each drawn anew, so the disk fills after every byte of
+// its start, then after a spread of sizes up to one byte short of all of it.
+TEST_F(FileFaultsTest, AnImageExportOnADiskThatFillsPartWay) {
+    for (const Commanded& c : IMAGE_EXPORTS) {
+        const QString target = inDir(QStringLiteral("graph") + c.extension);
+        putOldFile(target);
+        const qsizetype size = imageExportedFreely(c).size();
+        ASSERT_GT(size, 64) << c.name;
+        std::vector<qsizetype> fills;
+        for (qsizetype n = 0; n < 64; ++n)
+            fills.push_back(n);
+        for (qsizetype part = 1; part < 32; ++part)
+            fills.push_back(size * part / 32);
+        fills.push_back(size - 1);
+        for (const qsizetype n : fills) {
+            const Before was = before(target);
+            ui.messages.clear();
+            {
+                const FileSizeLimit full(static_cast<rlim_t>(n));
+                run(c, target);
+            }
+            expectNothingLost(c, target, was, "disk full after " + std::to_string(n) + " bytes");
+        }
+        ui.messages.clear();
+        {
+            const FileSizeLimit full(static_cast<rlim_t>(size));
+            run(c, target);
+        }
+        expectWrittenWhole(c, target);
+    }
+}
+
 // What the dialog chose is gone by the time of the write: a file removed is simply written
 // anew, a folder removed is a target that cannot be written.
 TEST_F(FileFaultsTest, ATargetRemovedAfterTheDialog) {
-    for (const Commanded& c : COMMANDS) {
+    for (const Commanded& c : allCommands()) {
         ASSERT_TRUE(QDir(dir.path()).mkdir("gone"));
         const QString target = inDir(QStringLiteral("gone/lab") + c.extension);
         putOldFile(target);
@@ -241,7 +304,7 @@ TEST_F(FileFaultsTest, ATargetRemovedAfterTheDialog) {
         if (c.command == Command::Save)
             QFile::remove(target);
         ui.messages.clear();
-        run(c.command, target);
+        run(c, target);
         expectWrittenWhole(c, target);
         ui.onFileDialog = nullptr;
         QDir(inDir("gone")).removeRecursively();
