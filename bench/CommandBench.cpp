@@ -197,7 +197,9 @@ void AxisOptionsApply(benchmark::State& state) {
 
 // A rubber band over the middle of the plot: down and to the right zooms, the other way
 // undoes. The press and the moves draw the band; the release is the command.
-void dragTo(bool zoomIn, const std::function<void(QPoint)>& release) {
+using Release = std::function<void(QPoint)>;
+
+void dragTo(bool zoomIn, const Release& release) {
     const QRect area = form().chart().plotRect();
     const QPoint topLeft = area.topLeft() + QPoint(area.width() / 4, area.height() / 4);
     const QPoint bottomRight = area.topLeft() + QPoint(area.width() / 2, area.height() / 2);
@@ -213,28 +215,29 @@ void releaseAt(QPoint at) {
     QTest::mouseRelease(plotArea(), Qt::LeftButton, {}, at);
 }
 
-void Zoom(benchmark::State& state) {
+// Times only the release that ends a band: `prepare` draws the band untimed and hands its
+// end point to `hold` instead of releasing there.
+void timeRubberBandRelease(benchmark::State& state,
+                           const std::function<void(const Release& hold)>& prepare) {
     installFullDocument();
     setFitShown(true);
     QPoint end;
-    timeCommand(
-        state, [&end] { releaseAt(end); },
-        [&end] {
-            form().chart().undoZoom();
-            dragTo(true, [&end](QPoint at) { end = at; });
-        });
+    const Release hold = [&end](QPoint at) { end = at; };
+    timeCommand(state, [&end] { releaseAt(end); }, [&] { prepare(hold); });
+}
+
+void Zoom(benchmark::State& state) {
+    timeRubberBandRelease(state, [](const Release& hold) {
+        form().chart().undoZoom();
+        dragTo(true, hold);
+    });
 }
 
 void UndoZoom(benchmark::State& state) {
-    installFullDocument();
-    setFitShown(true);
-    QPoint end;
-    timeCommand(
-        state, [&end] { releaseAt(end); },
-        [&end] {
-            dragTo(true, releaseAt);
-            dragTo(false, [&end](QPoint at) { end = at; });
-        });
+    timeRubberBandRelease(state, [](const Release& hold) {
+        dragTo(true, releaseAt);
+        dragTo(false, hold);
+    });
 }
 
 void PasteFullBlock(benchmark::State& state) {
