@@ -10,7 +10,8 @@
 # rsvg-convert draws the icon's pixel sizes; the desktop validators, the
 # MIME database and gio check the installed desktop files in the tests.
 # clang-14 and libclang-rt-14-dev (libFuzzer and the sanitizer runtimes) build
-# the fuzz targets.
+# the fuzz targets. libgsl-dev brings the nonlinear least-squares solver of the
+# user-defined fits; libginac-dev differentiates their equations.
 set -euo pipefail
 
 packages=(
@@ -20,6 +21,7 @@ packages=(
   libfparser-dev libtnt-dev libjama-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
+  libgsl-dev libginac-dev
   fonts-liberation fontconfig
   groff libgs10-common
   poppler-utils librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin file
