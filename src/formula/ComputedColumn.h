@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/UserMessage.h"
-#include "formula/Equation.h"
+#include "common/Equation.h"
 #include "table/CellRange.h"
 #include "table/DataTable.h"
 

@@ -1,4 +1,4 @@
-#include "formula/Equation.h"
+#include "common/Equation.h"
 
 #include <fparser.hh>
 
