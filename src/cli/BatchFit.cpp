@@ -2,6 +2,7 @@
 
 #include "cli/ColumnOptions.h"
 #include "cli/InputDocument.h"
+#include "cli/UserModelOptions.h"
 #include "common/KelvaneError.h"
 #include "fitctl/FitRequestRun.h"
 
@@ -85,6 +86,8 @@ BatchResult runBatchFit(const BatchRequest& request) {
             document, request.columnNames, request.columnFormulas, result.warnings))
         return stop(result, ExitStatus::BadInput, *problem);
     applyRequest(request, document);
+    if (std::optional<std::string> problem = applyUserModelOptions(request, document))
+        return stop(result, ExitStatus::BadInput, *problem);
     if (std::optional<std::string> problem = missingRoleProblem(document))
         return stop(result, ExitStatus::BadInput, *problem);
     if (std::optional<std::string> problem = absentColumnProblem(document))

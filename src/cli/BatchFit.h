@@ -7,6 +7,12 @@
 #include <string>
 #include <vector>
 
+// NAME=VALUE of --start and --fix.
+struct ParameterValue {
+    std::string name;
+    double value;
+};
+
 // What a batch fit is asked to do. An unset field keeps what the input file
 // says; a plain-text table says what a new document does: X in column 1,
 // Y in column 2, no dX or dY, a straight line with estimated dY, no selection.
@@ -21,6 +27,11 @@ struct BatchRequest {
     // order before the fit.
     std::vector<std::string> columnNames;
     std::vector<std::string> columnFormulas;
+    // A law to fit instead of a built-in model (the fitting function becomes USERMODEL),
+    // and values for its parameters: where they start, and which are held.
+    std::optional<std::string> userEquation;
+    std::vector<ParameterValue> starts;
+    std::vector<ParameterValue> fixes;
 };
 
 // The program's exit status: the fit was refused or failed, or the input

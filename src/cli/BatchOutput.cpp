@@ -13,7 +13,20 @@ double full(long double v) {
 }
 
 nlohmann::ordered_json parameterJson(const FitParameter& p) {
-    return {{"name", std::string(1, p.letter)}, {"value", full(p.value)}, {"sigma", full(p.sigma)}};
+    nlohmann::ordered_json json{{"name", p.name}, {"value", full(p.value)}, {"sigma", full(p.sigma)}};
+    if (p.fixed)
+        json["fixed"] = true;
+    return json;
+}
+
+// A user model reports the nonlinear fit's own figures; it has no r and its X range is
+// the data's.
+void addUserModelFigures(nlohmann::ordered_json& json, const FitOutcome& o) {
+    json["residualSumOfSquares"] = full(o.residualSumOfSquares);
+    json["degreesOfFreedom"] = o.degreesOfFreedom;
+    if (showsReducedChiSquare(o.errorMethod))
+        json["reducedChiSquare"] = full(o.reducedChiSquare);
+    json["iterations"] = o.iterations;
 }
 
 } // namespace
@@ -26,12 +39,18 @@ void printResultLines(std::ostream& out, const BatchResult& result) {
 nlohmann::ordered_json resultJson(const BatchResult& result) {
     const FitOutcome& o = result.outcome;
     nlohmann::ordered_json json;
-    json["model"] = nameOf(o.fitType);
+    const bool userModel = o.fitType == FitType::USERMODEL;
+    json["model"] = userModel ? o.userModel->text() : nameOf(o.fitType);
     json["errors"] = nameOf(o.errorMethod);
     json["points"] = result.pointCount;
     json["parameters"] = nlohmann::ordered_json::array();
     for (const FitParameter& p : o.parameters)
         json["parameters"].push_back(parameterJson(p));
+    if (userModel) {
+        addUserModelFigures(json, o);
+        json["warnings"] = result.warnings;
+        return json;
+    }
     if (showsR(o.fitType, o.errorMethod))
         json["r"] = full(o.r);
     if (showsReducedChiSquare(o.errorMethod))

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/FitNames.h"
+#include "cli/UserModelOptions.h"
 #include "common/AppInfo.h"
 #include "files/FileImage.h"
 #include "table/DataTable.h"
@@ -45,6 +46,23 @@ const CLI::Validator ROW_RANGE(
     },
     ""); // the option's type name already says A:B
 
+const CLI::Validator PARAMETER_VALUES(
+    [](std::string& text) -> std::string {
+        if (parseParameterValues(text))
+            return {};
+        return "expected NAME=VALUE,... with a number for each name, not " + text;
+    },
+    "");
+
+std::string modelHelp() {
+    std::string names;
+    for (const std::string& name : fitTypeNames())
+        names += name + " ";
+    return "Fitting function: " + names +
+           "(default linear, or the document's), or a law y = f(x) to fit, such as "
+           "'V0*(1-exp(-x/tau))', whose names other than x are its parameters";
+}
+
 // Everything the command line holds before it becomes a request.
 struct Arguments {
     std::string path;
@@ -53,9 +71,12 @@ struct Arguments {
     std::string rows;
     std::string names;
     std::vector<std::string> formulas;
+    std::string starts;
+    std::string fixes;
     ColumnOption x, y, dx, dy;
     bool json = false;
     bool rounded = false;
+    bool modelGiven = false; // an empty --model is a law that is not there, not no option
 };
 
 void declare(CLI::App& app, Arguments& a) {
@@ -64,8 +85,14 @@ void declare(CLI::App& app, Arguments& a) {
     addColumnOption(app, a.y, "--y", "Column of Y (default 2, or the document's)");
     addColumnOption(app, a.dx, "--dx", "Column of dX, for --errors dxdy");
     addColumnOption(app, a.dy, "--dy", "Column of dY, for --errors dy and dxdy");
-    app.add_option("--model", a.model, "Fitting function (default linear, or the document's)")
-        ->check(CLI::IsMember(fitTypeNames()));
+    app.add_option("--model", a.model, modelHelp())->type_name("NAME|EQUATION");
+    app.add_option("--start", a.starts,
+                   "Start values of the law's parameters; a parameter not named starts at 1")
+        ->type_name("NAME=VALUE,...")
+        ->check(PARAMETER_VALUES);
+    app.add_option("--fix", a.fixes, "Hold these parameters of the law at the values given")
+        ->type_name("NAME=VALUE,...")
+        ->check(PARAMETER_VALUES);
     app.add_option("--errors", a.errors, "Error method (default estimate, or the document's)")
         ->check(CLI::IsMember(errorMethodNames()));
     app.add_option("--rows", a.rows, "Fit only rows A to B, like a selection in the window")
@@ -109,8 +136,14 @@ CommandLine toCommandLine(const Arguments& a) {
     line.rounded = a.rounded;
     BatchRequest& request = line.request;
     request.path = a.path;
-    if (!a.model.empty())
-        request.fitType = fitTypeNamed(a.model);
+    if (const std::optional<FitType> named = fitTypeNamed(a.model))
+        request.fitType = named;
+    else if (a.modelGiven)
+        request.userEquation = a.model;
+    if (!a.starts.empty())
+        request.starts = *parseParameterValues(a.starts);
+    if (!a.fixes.empty())
+        request.fixes = *parseParameterValues(a.fixes);
     if (!a.errors.empty())
         request.errorMethod = errorMethodNamed(a.errors);
     request.x = a.x.given();
@@ -138,5 +171,6 @@ std::variant<CommandLine, ExitStatus> parseCommandLine(int argc, const char* con
         // usage error, whatever number the library would give it.
         return app.exit(e) == 0 ? ExitStatus::Success : ExitStatus::BadInput;
     }
+    arguments.modelGiven = app.get_option("--model")->count() > 0;
     return toCommandLine(arguments);
 }

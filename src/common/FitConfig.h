@@ -12,6 +12,7 @@ enum class FitType : std::uint8_t {
     FIFTHPOLY = 5,
     EXPONENTIAL = 6,
     POWERLAW = 7,
+    USERMODEL = 8, // the law the user typed, fitted by nonlinear least squares
 };
 
 // How the uncertainties of the points are known.
@@ -25,9 +26,9 @@ inline bool isPolynomial(FitType t) {
     return t >= FitType::SECONDPOLY && t <= FitType::FIFTHPOLY;
 }
 
-// The iterative fit with X and Y error bars exists for the straight line and
-// the two models fitted as straight lines; through the origin and the
-// polynomials have no such fit.
+// The iterative fit with X and Y error bars exists for the straight line,
+// the two models fitted as straight lines and the user's own law; through the
+// origin and the polynomials have no such fit.
 inline bool fitsWithXYErrors(FitType t) {
     return t != FitType::LINEAR_NO_A && !isPolynomial(t);
 }

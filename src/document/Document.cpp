@@ -10,6 +10,7 @@ bool Document::operator==(const Document& o) const {
     return table == o.table && roles == o.roles && selectionTop == o.selectionTop &&
            selectionBottom == o.selectionBottom && currentFileName == o.currentFileName &&
            modified == o.modified && fitType == o.fitType && errorMethod == o.errorMethod &&
+           userModel == o.userModel &&
            graphType == o.graphType && graphTitle == o.graphTitle && xAxisTitle == o.xAxisTitle &&
            yAxisTitle == o.yAxisTitle && pointStyle == o.pointStyle &&
            dataPointColor == o.dataPointColor && fitLineColor == o.fitLineColor &&

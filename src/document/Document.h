@@ -3,6 +3,7 @@
 #include "common/FitConfig.h"
 #include "common/GraphType.h"
 #include "common/PointStyle.h"
+#include "document/UserModelSettings.h"
 #include "table/DataTable.h"
 
 #include <cstdint>
@@ -54,6 +55,8 @@ struct Document {
 
     FitType fitType = FitType::LINEAR;
     ErrorMethod errorMethod = ErrorMethod::ESTDY;
+    // The law fitted when fitType is USERMODEL.
+    UserModelSettings userModel;
     // Not kept in the file; a new document starts Linear.
     GraphType graphType = GraphType::Linear;
 

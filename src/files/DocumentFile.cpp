@@ -3,6 +3,7 @@
 #include "common/KelvaneError.h"
 #include "files/FileMessages.h"
 #include "files/SettingTexts.h"
+#include "files/UserModelRows.h"
 #include "fitctl/FitTexts.h"
 
 #include <array>
@@ -98,6 +99,7 @@ void putSettings(FileImage& image, const Document& d) {
     image.setCell(0, DY_ROLE_ROW, integerText(d.roles.dy));
     putAxis(image, d.xAxis, d.xFormatFixed, X_AXIS_ROWS);
     putAxis(image, d.yAxis, d.yFormatFixed, Y_AXIS_ROWS);
+    putUserModel(image, d.userModel);
 }
 
 std::int32_t integerAt(const FileImage& image, int row) {
@@ -219,6 +221,10 @@ DocumentFile readDocumentImage(const FileImage& image) {
     file.yAxisTitle = image.cell(0, Y_TITLE_ROW);
     file.xAxis = axisAt(image, X_AXIS_ROWS);
     file.yAxis = axisAt(image, Y_AXIS_ROWS);
+    file.userModel = userModelAt(image);
+    // A user model's keyword without its law names nothing that could be fitted.
+    if (file.fitType == FitType::USERMODEL && file.userModel.empty())
+        file.fitType.reset();
     return file;
 }
 
@@ -253,6 +259,7 @@ Document documentFrom(const DocumentFile& file, const Document& base) {
     d.selectionTop = d.selectionBottom = 0;
     d.errorMethod = file.errorMethod.value_or(base.errorMethod);
     d.fitType = file.fitType.value_or(base.fitType);
+    d.userModel = file.userModel;
     d.errorBarsShown = file.errorBarsShown.value_or(base.errorBarsShown);
     d.pointStyle = file.pointStyle.value_or(base.pointStyle);
     d.errorBarColor = file.errorBarColor;

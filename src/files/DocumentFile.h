@@ -45,6 +45,7 @@ struct DocumentFile {
     std::string yAxisTitle;
     FileAxisSettings xAxis;
     FileAxisSettings yAxis;
+    UserModelSettings userModel; // empty when the file has none
 };
 
 // The largest data file the program reads: far beyond any document it writes.

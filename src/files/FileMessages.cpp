@@ -31,3 +31,13 @@ std::string tooManyRows(long long rows, int mostRows) {
            std::to_string(mostRows) + ": the names and " + std::to_string(mostRows - 1) +
            " data rows.";
 }
+
+std::string damagedUserParameter(const std::string& row) {
+    return "'" + row + "' is not a parameter of a user-defined fit (name, start, FREE or " +
+           "FIXED, lower and upper bound or -)";
+}
+
+std::string userModelTextTooLong(std::size_t mostCharacters) {
+    return "The user-defined fit in the file is longer than " + std::to_string(mostCharacters) +
+           " characters; no law Kelvane saves is that long.";
+}

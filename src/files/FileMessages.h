@@ -18,3 +18,5 @@ std::string cannotCreateFile(const std::string& path);
 std::string documentTooLarge(std::size_t mostBytes);
 std::string tooManyColumns(long long columns, int mostColumns);
 std::string tooManyRows(long long rows, int mostRows);
+std::string damagedUserParameter(const std::string& row);
+std::string userModelTextTooLong(std::size_t mostCharacters);

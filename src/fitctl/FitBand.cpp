@@ -8,6 +8,16 @@
 
 namespace {
 
+// The delta method's g = df/dp of the user's law at the fitted values; empty where it
+// cannot be evaluated.
+std::vector<long double> userModelGradient(const FitOutcome& outcome, long double x) {
+    const std::vector<double> values = parameterValues(outcome);
+    std::vector<double> g(values.size());
+    if (!outcome.userModel->parameterGradient(static_cast<double>(x), values.data(), g.data()))
+        return {};
+    return {g.begin(), g.end()};
+}
+
 // The derivatives of the fitted scale's model in its parameters, in their order: 1, x, x²
 // ... for lines and polynomials, x alone through the origin; the power law was fitted
 // against log10 x.
@@ -19,6 +29,8 @@ std::vector<long double> gradient(const FitOutcome& outcome, long double x) {
         if (x <= 0)
             return {};
         return {1, std::log10(static_cast<long double>(x))};
+    case FitType::USERMODEL:
+        return userModelGradient(outcome, x);
     default:
         break;
     }

@@ -6,7 +6,8 @@
 #include <vector>
 
 // The standard deviation of the fitted model at x that the parameters' covariance gives
-// (the straight line's sqrt(σa² + 2x·cov(a, b) + x²σb²), and its like for polynomials),
+// (the straight line's sqrt(σa² + 2x·cov(a, b) + x²σb²), its like for polynomials, and
+// for a user's law sqrt(gᵀCg) with g the law's derivatives in its parameters),
 // on the scale the model was fitted on: for the exponential that of ln y, for the power law
 // that of log10 y. NaN where the model has no value.
 long double fittedSigma(const FitOutcome& outcome, long double x);

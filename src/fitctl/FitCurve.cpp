@@ -47,6 +47,13 @@ void widenFor(const std::vector<CurvePoint>& points, AxisRange& range, bool loga
 
 } // namespace
 
+std::vector<double> parameterValues(const FitOutcome& outcome) {
+    std::vector<double> values;
+    for (const FitParameter& p : outcome.parameters)
+        values.push_back(static_cast<double>(p.value));
+    return values;
+}
+
 long double evaluateFit(const FitOutcome& outcome, long double x) {
     const std::vector<FitParameter>& p = outcome.parameters;
     switch (outcome.fitType) {
@@ -61,6 +68,8 @@ long double evaluateFit(const FitOutcome& outcome, long double x) {
         if (x <= 0)
             return std::numeric_limits<long double>::quiet_NaN();
         return p[0].value * powD(x, p[1].value);
+    case FitType::USERMODEL: // NaN where the law cannot be evaluated
+        return outcome.userModel->value(static_cast<double>(x), parameterValues(outcome).data());
     default:
         return polynomial(p, x);
     }

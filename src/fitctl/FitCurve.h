@@ -20,8 +20,12 @@ struct FitCurve {
 
 inline constexpr int CURVE_STEPS = 1000; // 1001 points from end to end
 
-// The fitted model at x; NaN where it has no value (a power law at x <= 0).
+// The fitted model at x; NaN where it has no value (a power law at x <= 0, a user's
+// law where it cannot be evaluated).
 long double evaluateFit(const FitOutcome& outcome, long double x);
+
+// The parameters' values in their order, as a user model evaluates them.
+std::vector<double> parameterValues(const FitOutcome& outcome);
 
 // The curve sampled at 1001 evenly spaced x across the bottom axis. Points
 // whose y is not finite (a power law at x <= 0, overflow of exp or pow) are

@@ -81,6 +81,10 @@ UserMessage unsupportedWithXYErrorsRefusal(FitType type) {
                 "Error");
 }
 
+UserMessage fitWarning(const std::string& text) {
+    return {text, "Warning", MessageIcon::Warning, MessageButtons::Ok};
+}
+
 std::optional<UserMessage> fitStatusMessage(FitStatus status) {
     switch (status) {
     case FIT_ZERO_ERROR_BAR:
@@ -111,6 +115,9 @@ std::optional<UserMessage> fitStatusMessage(FitStatus status) {
 std::optional<UserMessage> fitStatusMessage(const FitOutcome& outcome) {
     if (outcome.status != FIT_DIVERGED)
         return fitStatusMessage(outcome.status);
+    // A user model's fit names its own reason.
+    if (!outcome.failure.empty())
+        return stop(outcome.failure, "Error");
     // No blank after "After": the wording users know.
     return stop("Series may be diverging! After" + std::to_string(outcome.iterations) +
                     " iterations, Slope = " + FormatGeneral(outcome.lastSlope, 15),

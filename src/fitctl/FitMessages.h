@@ -31,6 +31,10 @@ UserMessage tooFewPointsRefusal(bool selectionInUse);
 // The fit-type refusal for X and Y error bars (through the origin or polynomial).
 UserMessage unsupportedWithXYErrorsRefusal(FitType type);
 
+// A remark of the nonlinear fit on a result it stands by, such as a parameter that ended
+// at a bound.
+UserMessage fitWarning(const std::string& text);
+
 // The message for a fit that did not succeed; nullopt for success, and for a
 // divergence, whose message needs the outcome's iterations and slope.
 std::optional<UserMessage> fitStatusMessage(FitStatus status);

@@ -2,15 +2,21 @@
 
 #include "common/FitConfig.h"
 #include "fit/Linefit.h"
+#include "fit/UserModel.h"
 
+#include <memory>
+#include <string>
 #include <vector>
 
 // One fitted parameter as the user reads it: for the exponential and the
-// power law the factor a, not the intercept of the logarithmic line.
+// power law the factor a, not the intercept of the logarithmic line. The
+// built-in models name theirs a, b, c ...; a user model's are the names the
+// equation uses.
 struct FitParameter {
-    char letter;
+    std::string name;
     long double value;
     long double sigma;
+    bool fixed = false; // a user model's parameter held at its start value
 };
 
 // Everything a fit leaves behind, in full precision and in the units of the
@@ -34,6 +40,17 @@ struct FitOutcome {
     // which the divergence message names.
     int iterations = 0;
     long double lastSlope = 0;
+
+    // A user model (USERMODEL): the law that was fitted, from which the curve, the band
+    // and the residuals are evaluated, and the figures of the nonlinear fit. `iterations`
+    // counts its iterations.
+    std::shared_ptr<const UserModel> userModel;
+    long double residualStandardDeviation = 0; // with estimated dY
+    long double residualSumOfSquares = 0;      // chi-square with error bars
+    int degreesOfFreedom = 0;
+    std::vector<std::string> warnings; // e.g. a parameter that ended at a bound
+    // Why the nonlinear fit failed (status FIT_DIVERGED); empty otherwise.
+    std::string failure;
 
     bool succeeded() const { return status == FIT_OK; }
 };

@@ -4,6 +4,7 @@
 #include "common/KelvaneError.h"
 #include "fitctl/FitMessages.h"
 #include "fitctl/FitRun.h"
+#include "fitctl/UserModelRun.h"
 
 #include <variant>
 
@@ -45,8 +46,13 @@ FitRequestResult runFitRequest(const Document& document, bool fitting) {
     const FitPoints& points = std::get<FitPoints>(collected);
     result.pointCount = points.n;
     result.points = points;
-    result.outcome = performFit(document.fitType, document.errorMethod, points);
+    result.outcome =
+        document.fitType == FitType::USERMODEL
+            ? performUserModelFit(document.userModel, document.errorMethod, points)
+            : performFit(document.fitType, document.errorMethod, points);
     if (!result.outcome.succeeded())
         result.failure = fitStatusMessage(result.outcome);
+    for (const std::string& warning : result.outcome.warnings)
+        result.warnings.push_back(fitWarning(warning));
     return result;
 }

@@ -9,9 +9,11 @@ constexpr int VALUE_DIGITS = 6;
 constexpr int R_DIGITS = 4;
 
 // Which goodness-of-fit figures a model group reports under an error method.
-enum class Goodness { None, R, ChiSquareAndR, ChiSquare };
+enum class Goodness { None, R, ChiSquareAndR, ChiSquare, ResidualDeviation };
 
 Goodness goodnessOf(FitType type, ErrorMethod method) {
+    if (type == FitType::USERMODEL)
+        return method == ErrorMethod::ESTDY ? Goodness::ResidualDeviation : Goodness::ChiSquare;
     const bool straightLine = type == FitType::LINEAR || type == FitType::LINEAR_NO_A;
     if (method == ErrorMethod::ESTDY)
         return straightLine ? Goodness::R : Goodness::None;
@@ -27,9 +29,18 @@ public:
     std::string value(long double v) const { return FormatGeneral(v, VALUE_DIGITS, separator_); }
     std::string r() const { return FormatGeneral(outcome_.r, R_DIGITS, separator_); }
     std::string chi() const { return value(outcome_.reducedChiSquare); }
+    std::string deviation() const { return value(outcome_.residualStandardDeviation); }
+    // The nonlinear fit says how many steps it took; the built-in fits need none.
+    std::string iterations(const char* gap) const {
+        if (outcome_.fitType != FitType::USERMODEL)
+            return {};
+        return gap + std::string("Iterations = ") + std::to_string(outcome_.iterations);
+    }
 
     std::string parameter(const FitParameter& p, const char* plusMinus) const {
-        return std::string(1, p.letter) + " = " + value(p.value) + plusMinus + value(p.sigma);
+        if (p.fixed)
+            return p.name + " = " + value(p.value) + FIXED_MARK;
+        return p.name + " = " + value(p.value) + plusMinus + value(p.sigma);
     }
 
 private:
@@ -44,7 +55,9 @@ std::string summaryGoodness(Goodness g, const Texts& t) {
     case Goodness::ChiSquareAndR:
         return CHI_SQUARE_LABEL + t.chi() + "   r = " + t.r();
     case Goodness::ChiSquare:
-        return CHI_SQUARE_LABEL + t.chi();
+        return CHI_SQUARE_LABEL + t.chi() + t.iterations("   ");
+    case Goodness::ResidualDeviation:
+        return RESIDUAL_DEVIATION_LABEL + t.deviation() + t.iterations("   ");
     case Goodness::None:
         break;
     }
@@ -58,7 +71,9 @@ std::string footerGoodness(Goodness g, const Texts& t) {
     case Goodness::ChiSquareAndR:
         return "r = " + t.r() + "    Reduced Chi^2 = " + t.chi();
     case Goodness::ChiSquare:
-        return "Reduced Chi^2 = " + t.chi();
+        return "Reduced Chi^2 = " + t.chi() + t.iterations("    ");
+    case Goodness::ResidualDeviation:
+        return RESIDUAL_DEVIATION_LABEL + t.deviation() + t.iterations("    ");
     case Goodness::None:
         break;
     }
@@ -69,7 +84,8 @@ std::string footerGoodness(Goodness g, const Texts& t) {
 
 std::string summaryText(const FitOutcome& outcome, char decimalSeparator) {
     const Texts t(outcome, decimalSeparator);
-    std::string text = textsOf(outcome.fitType).summaryHeader;
+    std::string text = outcome.fitType == FitType::USERMODEL ? footerEquationOf(outcome) + ":"
+                                                             : textsOf(outcome.fitType).summaryHeader;
     for (const FitParameter& p : outcome.parameters)
         text += '\r' + t.parameter(p, "  +/-  ");
     const Goodness g = goodnessOf(outcome.fitType, outcome.errorMethod);
@@ -80,13 +96,19 @@ std::string summaryText(const FitOutcome& outcome, char decimalSeparator) {
 
 std::vector<std::string> resultLines(const FitOutcome& outcome, char decimalSeparator) {
     const Texts t(outcome, decimalSeparator);
-    std::vector<std::string> lines{textsOf(outcome.fitType).footerEquation};
+    std::vector<std::string> lines{footerEquationOf(outcome)};
     for (const FitParameter& p : outcome.parameters)
         lines.push_back(t.parameter(p, " +/- "));
     const Goodness g = goodnessOf(outcome.fitType, outcome.errorMethod);
     if (g != Goodness::None)
         lines.push_back(footerGoodness(g, t));
     return lines;
+}
+
+std::string footerEquationOf(const FitOutcome& outcome) {
+    if (outcome.fitType == FitType::USERMODEL && outcome.userModel)
+        return userModelEquation(outcome.userModel->text());
+    return textsOf(outcome.fitType).footerEquation;
 }
 
 std::string createdLine(const std::string& date, const std::string& time) {

@@ -10,6 +10,16 @@
 inline constexpr const char* CHI_SQUARE_LABEL =
     "<font face=\"symbol\">c<sub>n</sub><sup>2</sup></font> = ";
 
+// The goodness figure of a user model fitted with estimated dY: the residual standard
+// deviation sqrt(RSS / (n - p)), the scatter of the points about the law.
+inline constexpr const char* RESIDUAL_DEVIATION_LABEL = "Residual Std Dev = ";
+
+// After a parameter held at its value, which has no uncertainty of its own.
+inline constexpr const char* FIXED_MARK = " (fixed)";
+
+// The results' first line: the model's equation, a user model's as typed.
+std::string footerEquationOf(const FitOutcome& outcome);
+
 // The summary block under the data: header, one line per parameter and the
 // goodness line, separated by carriage returns (character 13).
 std::string summaryText(const FitOutcome& outcome, char decimalSeparator);

@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <variant>
 
@@ -60,7 +61,7 @@ long double pow10D(long double v) {
 void readResults(const LineFit& fit, FitOutcome& outcome) {
     switch (outcome.fitType) {
     case FitType::LINEAR:
-        outcome.parameters.push_back({'a', fit.GetA(), fit.GetSigmaA()});
+        outcome.parameters.push_back({"a", fit.GetA(), fit.GetSigmaA()});
         break;
     case FitType::EXPONENTIAL:
     case FitType::POWERLAW:
@@ -70,7 +71,7 @@ void readResults(const LineFit& fit, FitOutcome& outcome) {
     default: // through the origin: no a
         break;
     }
-    outcome.parameters.push_back({'b', fit.GetB(), fit.GetSigmaB()});
+    outcome.parameters.push_back({"b", fit.GetB(), fit.GetSigmaB()});
     const long double varianceB = fit.GetSigmaB() * fit.GetSigmaB();
     if (outcome.fitType == FitType::LINEAR_NO_A) {
         outcome.covariance = {{varianceB}};
@@ -94,7 +95,8 @@ void readResults(const PolyFit& fit, FitOutcome& outcome) {
     outcome.covariance.assign(count, std::vector<long double>(count));
     for (int k = 1; k <= count; ++k) {
         outcome.parameters.push_back(
-            {static_cast<char>('a' + k - 1), fit.GetCoefficient(k), fit.GetCoefficientSigma(k)});
+            {std::string(1, static_cast<char>('a' + k - 1)), fit.GetCoefficient(k),
+             fit.GetCoefficientSigma(k)});
         for (int l = 1; l <= count; ++l)
             outcome.covariance[k - 1][l - 1] = fit.GetCovariance(k, l);
     }
@@ -120,10 +122,10 @@ bool allResultsFinite(const FitOutcome& outcome) {
 FitParameter factorFromIntercept(FitType type, long double intercept, long double sigma) {
     if (type == FitType::POWERLAW) {
         const long double a = pow10D(intercept);
-        return {'a', a, a * sigma / LOG10_E}; // d(10^A) = 10^A ln 10 dA
+        return {"a", a, a * sigma / LOG10_E}; // d(10^A) = 10^A ln 10 dA
     }
     const long double a = std::exp(static_cast<double>(intercept));
-    return {'a', a, a * sigma};
+    return {"a", a, a * sigma};
 }
 
 FitOutcome performFit(FitType type, ErrorMethod method, const FitPoints& points) {

@@ -24,6 +24,10 @@ const FitTypeTexts FIT_TYPE_TEXTS[] = {
      "y = a e^(bx):", "y = a e^(bx)"},
     {FitType::POWERLAW, "POWERLAW", "&Power Law Fit: y=ax^b", "Fit Type: Power Law",
      "Fitting the equation:  y = a x^(b)", "y = a x^b:", "y = a x^b"},
+    // The user's law names itself: these are the texts until one is typed, and the
+    // prefixes the typed law follows (userModelTexts).
+    {FitType::USERMODEL, "USERMODEL", "&User Defined...", "Fit Type: User Defined",
+     "Fitting the equation:  ", "", ""},
 };
 
 const ErrorMethodTexts ERROR_METHOD_TEXTS[] = {
@@ -43,6 +47,26 @@ const FitTypeTexts& textsOf(FitType type) {
 
 const ErrorMethodTexts& textsOf(ErrorMethod method) {
     return ERROR_METHOD_TEXTS[static_cast<int>(method)];
+}
+
+std::string userModelEquation(const std::string& equation) {
+    const std::size_t first = equation.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return "y = ";
+    const std::string typed = equation.substr(first, equation.find_last_not_of(' ') - first + 1);
+    // "y = ..." and "y=..." are kept as typed; a bare law gets its "y = ".
+    if (typed[0] == 'y') {
+        const std::size_t next = typed.find_first_not_of(' ', 1);
+        if (next != std::string::npos && typed[next] == '=')
+            return typed;
+    }
+    return "y = " + typed;
+}
+
+std::string equationLabelOf(FitType type, const std::string& userEquation) {
+    if (type != FitType::USERMODEL)
+        return textsOf(type).equationLabel;
+    return textsOf(type).equationLabel + userModelEquation(userEquation);
 }
 
 std::optional<FitType> fitTypeFromKeyword(const std::string& keyword) {

@@ -46,6 +46,12 @@ inline constexpr const char* FIT_DATA_ITEM = "&Fit Data";
 inline constexpr const char* FIT_DATA_HINT = "Toggle Data Fit";
 
 const FitTypeTexts& textsOf(FitType type);
+
+// A user model's equation as its results head it: as typed when it starts with "y =",
+// else with "y = " in front.
+std::string userModelEquation(const std::string& equation);
+// The tool bar's equation label; a user model's names its own equation.
+std::string equationLabelOf(FitType type, const std::string& userEquation);
 const ErrorMethodTexts& textsOf(ErrorMethod method);
 
 // For the file reader: the enumeration a stored keyword names (exact,
@@ -53,6 +59,8 @@ const ErrorMethodTexts& textsOf(ErrorMethod method);
 std::optional<FitType> fitTypeFromKeyword(const std::string& keyword);
 std::optional<ErrorMethod> errorMethodFromKeyword(const std::string& keyword);
 
+// The built-in fitting functions, each a menu item that chooses it at once; the user's
+// own law (USERMODEL) is chosen through its dialog.
 inline constexpr std::array<FitType, 8> ALL_FIT_TYPES = {
     FitType::LINEAR,    FitType::LINEAR_NO_A, FitType::SECONDPOLY,  FitType::THIRDPOLY,
     FitType::FORTHPOLY, FitType::FIFTHPOLY,   FitType::EXPONENTIAL, FitType::POWERLAW};

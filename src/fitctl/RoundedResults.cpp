@@ -1,6 +1,7 @@
 #include "fitctl/RoundedResults.h"
 
 #include "common/FormatGeneral.h"
+#include "fitctl/FitResultTexts.h"
 #include "fitctl/FitTexts.h"
 #include "fitctl/ShownFigures.h"
 
@@ -116,12 +117,18 @@ public:
 };
 
 std::string write(const Writer& w, const FitOutcome& o, char separator) {
-    std::string text = w.escape(textsOf(o.fitType).footerEquation) + w.lineBreak();
+    std::string text = w.escape(footerEquationOf(o)) + w.lineBreak();
     for (const FitParameter& p : o.parameters)
-        text += std::string(1, p.letter) + " = " +
-                w.pair(roundedPair(p.value, p.sigma, separator)) + w.lineBreak();
+        text += w.escape(p.name) + " = " +
+                (p.fixed ? w.number(FormatGeneral(p.value, 6, separator)) + FIXED_MARK
+                         : w.pair(roundedPair(p.value, p.sigma, separator))) +
+                w.lineBreak();
     if (showsR(o.fitType, o.errorMethod))
         text += "r = " + w.number(FormatGeneral(o.r, R_DIGITS, separator)) + w.lineBreak();
+    if (o.fitType == FitType::USERMODEL && o.errorMethod == ErrorMethod::ESTDY)
+        text += RESIDUAL_DEVIATION_LABEL +
+                w.number(FormatGeneral(o.residualStandardDeviation, CHI_DIGITS, separator)) +
+                w.lineBreak();
     if (showsReducedChiSquare(o.errorMethod))
         text += w.chiLabel() + " = " +
                 w.number(FormatGeneral(o.reducedChiSquare, CHI_DIGITS, separator)) +

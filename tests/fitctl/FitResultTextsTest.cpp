@@ -49,7 +49,7 @@ TEST(FitResultTexts, ThroughTheOriginShowsOnlyB) {
 
 TEST(FitResultTexts, GoodnessLinesPerModelGroupAndErrorMethod) {
     FitOutcome o;
-    o.parameters = {{'a', 2, 0.1L}, {'b', 0.5L, 0.01L}};
+    o.parameters = {{"a", 2, 0.1L}, {"b", 0.5L, 0.01L}};
     o.r = 0.5;
     o.reducedChiSquare = 1.25L;
     o.fitType = FitType::EXPONENTIAL;
@@ -66,7 +66,7 @@ TEST(FitResultTexts, GoodnessLinesPerModelGroupAndErrorMethod) {
     EXPECT_EQ(resultLines(o, '.').front(), "y = a x^b");
     EXPECT_EQ(resultLines(o, '.').back(), "Reduced Chi^2 = 1.25");
     o.fitType = FitType::SECONDPOLY;
-    o.parameters.push_back({'c', -3, 0.25L});
+    o.parameters.push_back({"c", -3, 0.25L});
     EXPECT_EQ(summaryText(o, '.'), "y = a + bx + cx^2:\ra = 2  +/-  0.1\rb = 0.5  +/-  0.01\r"
                                    "c = -3  +/-  0.25\r" +
                                        CHI + "1.25");

@@ -19,7 +19,7 @@ Document threePoints(const std::string& dx = "0.1", const std::string& dy = "1")
 }
 
 void expectParameter(const FitParameter& p, char letter, double value, double sigma) {
-    EXPECT_EQ(p.letter, letter);
+    EXPECT_EQ(p.name, std::string(1, letter));
     EXPECT_NEAR(double(p.value), value, 1e-6) << letter;
     EXPECT_NEAR(double(p.sigma), sigma, 1e-6) << letter;
 }

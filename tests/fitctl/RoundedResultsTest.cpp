@@ -56,7 +56,7 @@ TEST(RoundedResults, PlainTextAndHtmlOfAFit) {
                       "r = 0.9934<br>\n"
                       "&chi;<sup>2</sup><sub>&nu;</sub> = 0.17<br>\n</p>\n");
     FitOutcome tiny = o;
-    tiny.parameters[1] = {'b', 7.32059E-7L, 1.57817E-10L};
+    tiny.parameters[1] = {"b", 7.32059E-7L, 1.57817E-10L};
     EXPECT_NE(roundedResults(tiny, '.').text.find("b = (7.3206 \u00b1 0.0016)\u00d710\u207b\u2077"),
               std::string::npos);
     EXPECT_NE(roundedResults(tiny, '.').html.find("&times;10<sup>&minus;7</sup>"),
