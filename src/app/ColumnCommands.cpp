@@ -44,6 +44,8 @@ void TMainForm::connectColumnAndFitCommands() {
     for (FitType type : ALL_FIT_TYPES)
         connect(a.fitTypeItems[static_cast<std::size_t>(type)], &QAction::triggered, this,
                 [this, type] { runCommand(ui_, [this, type] { SelectFitType(type); }); });
+    onCommand(a.fitTypeItems[static_cast<std::size_t>(FitType::USERMODEL)],
+              &TMainForm::UserDefinedFitExecute);
     for (ErrorMethod method : ALL_ERROR_METHODS)
         connect(a.errorMethodItems[static_cast<std::size_t>(method)], &QAction::triggered, this,
                 [this, method] { runCommand(ui_, [this, method] { SelectErrorMethod(method); }); });

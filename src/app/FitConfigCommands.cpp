@@ -23,7 +23,8 @@ void TMainForm::SelectFitType(FitType type) {
     ClearFit();
     const FitTypeTexts& texts = textsOf(type);
     setStatusText(2, QLatin1String(texts.statusText));
-    equationLabel_->setText(QLatin1String(texts.equationLabel));
+    equationLabel_->setText(
+        QString::fromStdString(equationLabelOf(type, document_.userModel.equation)));
     actions_->fitTypeItems[static_cast<std::size_t>(type)]->setChecked(true);
 }
 

@@ -190,6 +190,7 @@ void MainActions::createFitActions(QObject* owner) {
     fitItem(FitType::THIRDPOLY, "ThirdOrderFit", "&3rd Order");
     fitItem(FitType::FORTHPOLY, "FourthOrderFit", "&4th Order");
     fitItem(FitType::FIFTHPOLY, "FifthOrderFit", "&5th Order");
+    fitItem(FitType::USERMODEL, "UserDefinedFit", "&User Defined...");
 
     const QString estimateHint = QStringLiteral("Use variance in Y to estimate dY");
     const QString dYHint = QStringLiteral("Input dY for all Y.");

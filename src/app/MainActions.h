@@ -63,7 +63,7 @@ public:
     QAction* ChartOptionsAction;
 
     // Menu "Fitting Function".
-    std::array<QAction*, 8> fitTypeItems;
+    std::array<QAction*, 9> fitTypeItems; // by FitType; USERMODEL opens its dialog
 
     // Menu "Error &Method" and, with their own captions, the fit toggle's pop-up menu.
     std::array<QAction*, 3> errorMethodItems; // EstimateddYErrorMethod, dYi, dXidYi

@@ -87,6 +87,8 @@ void buildFitMenus(QMenuBar& bar, const MainActions& a) {
     addSubmenu(fit, QStringLiteral("P&olynomial Fit"))
         ->addActions({fitItem(a, FitType::SECONDPOLY), fitItem(a, FitType::THIRDPOLY),
                       fitItem(a, FitType::FORTHPOLY), fitItem(a, FitType::FIFTHPOLY)});
+    fit->addSeparator();
+    fit->addAction(fitItem(a, FitType::USERMODEL));
     addItems(addMenu(bar, QStringLiteral("Error &Method")), a.errorMethodItems);
 }
 

@@ -76,10 +76,10 @@ void TMainForm::showDocumentSettings(const Document& previous) {
         setStatusText(1, QLatin1String(textsOf(document_.errorMethod).statusText));
         actions_->ShowErrorBars->setEnabled(document_.errorMethod != ErrorMethod::ESTDY);
     }
-    if (document_.fitType != previous.fitType) {
-        const FitTypeTexts& fit = textsOf(document_.fitType);
-        setStatusText(2, QLatin1String(fit.statusText));
-        equationLabel_->setText(QLatin1String(fit.equationLabel));
+    if (document_.fitType != previous.fitType || document_.userModel != previous.userModel) {
+        setStatusText(2, QLatin1String(textsOf(document_.fitType).statusText));
+        equationLabel_->setText(QString::fromStdString(
+            equationLabelOf(document_.fitType, document_.userModel.equation)));
     }
     if (document_.errorBarsShown != previous.errorBarsShown)
         setStatusText(3, QLatin1String(errorBarStatusText(document_.errorBarsShown)));

@@ -177,6 +177,7 @@ void TMainForm::createDialogs() {
     createLabelDialog();
     createFunctionForm();
     createColumnDialogs();
+    createUserModelDialog();
     createGraphWindows();
     createPrintDialog();
 }

@@ -40,6 +40,8 @@ class TFunctionForm;
 class TchartLabelDlg;
 struct PixelRect;
 class TNewColumnDlg;
+class TUserModelDlg;
+struct UserModelSettings;
 class TChartOptionsForm;
 class QPainter;
 class UiServices;
@@ -294,6 +296,16 @@ private:
 
     TFunctionForm* functionForm_ = nullptr;
     // --- end of computed columns
+
+    // --- The user's own law (UserModelCommands.cpp)
+private:
+    void createUserModelDialog();
+    void UserDefinedFitExecute();
+    void previewUserModel(const UserModelSettings& model);
+    void endPreview();
+
+    TUserModelDlg* userModelDlg_ = nullptr;
+    // --- end of the user's own law
 
     UiServices& ui_;
     Document document_;

@@ -69,7 +69,7 @@ std::optional<std::string> applyUserModelOptions(const BatchRequest& request, Do
     }
     auto parsed = parseUserModel(document.userModel.equation);
     if (const std::string* why = std::get_if<std::string>(&parsed))
-        return *why;
+        return request.userEquation ? "--model: " + *why : *why;
     UserModelSettings& model = document.userModel;
     model.parameters =
         refreshedParameters(*std::get<std::shared_ptr<const UserModel>>(parsed), model);

@@ -81,6 +81,12 @@ UserMessage unsupportedWithXYErrorsRefusal(FitType type) {
                 "Error");
 }
 
+UserMessage startValueProblem(long double x) {
+    return {"The equation cannot be evaluated at x = " + FormatGeneral(x, 6) +
+                " with the start values. Change them, or the law, before fitting.",
+            "Warning", MessageIcon::Warning, MessageButtons::Ok};
+}
+
 UserMessage fitWarning(const std::string& text) {
     return {text, "Warning", MessageIcon::Warning, MessageButtons::Ok};
 }

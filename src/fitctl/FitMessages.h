@@ -31,6 +31,9 @@ UserMessage tooFewPointsRefusal(bool selectionInUse);
 // The fit-type refusal for X and Y error bars (through the origin or polynomial).
 UserMessage unsupportedWithXYErrorsRefusal(FitType type);
 
+// Preview: the user's law has no value at a point with the start values typed.
+UserMessage startValueProblem(long double x);
+
 // A remark of the nonlinear fit on a result it stands by, such as a parameter that ended
 // at a bound.
 UserMessage fitWarning(const std::string& text);

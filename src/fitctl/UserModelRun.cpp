@@ -1,6 +1,9 @@
 #include "fitctl/UserModelRun.h"
 
+#include "fitctl/FitCurve.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -99,16 +102,21 @@ FitOutcome performUserModelFit(const UserModelSettings& settings, ErrorMethod me
 }
 
 FitOutcome startValueOutcome(std::shared_ptr<const UserModel> model,
-                             const UserModelSettings& settings, long double xMin,
-                             long double xMax) {
+                             const UserModelSettings& settings, const FitPoints& points) {
     FitOutcome outcome;
     outcome.fitType = FitType::USERMODEL;
     const std::vector<ParameterSetting> start = parameterSettingsFor(*model, settings);
     for (int k = 0; k < model->parameterCount(); ++k)
         outcome.parameters.push_back(
             {model->parameterNames()[k], start[k].start, 0, start[k].fixed});
-    outcome.xMin = xMin;
-    outcome.xMax = xMax;
+    setXRange(outcome, points);
     outcome.userModel = std::move(model);
     return outcome;
+}
+
+std::optional<long double> firstUnevaluatedX(const FitOutcome& start, const FitPoints& points) {
+    for (int i = 1; i <= points.n; ++i)
+        if (std::isnan(static_cast<double>(evaluateFit(start, points.x[i]))))
+            return points.x[i];
+    return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include "fitctl/FitRequest.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -30,8 +31,11 @@ std::vector<UserParameterSettings> refreshedParameters(const UserModel& model,
 FitOutcome performUserModelFit(const UserModelSettings& settings, ErrorMethod method,
                                const FitPoints& points);
 
-// The law at its start values over [xMin, xMax], with no uncertainties: what Preview draws
-// through the curve of a fit, so the user sees a bad start before fitting.
+// The law at its start values, with no uncertainties, over the X range of the points:
+// what Preview draws as the curve of a fit, so the user sees a bad start before fitting.
 FitOutcome startValueOutcome(std::shared_ptr<const UserModel> model,
-                             const UserModelSettings& settings, long double xMin,
-                             long double xMax);
+                             const UserModelSettings& settings, const FitPoints& points);
+
+// The first point's X at which the start values give the law no value; nullopt when it has
+// one at every point.
+std::optional<long double> firstUnevaluatedX(const FitOutcome& start, const FitPoints& points);

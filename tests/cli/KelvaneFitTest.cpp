@@ -8,6 +8,7 @@
 
 #include "cli/FitNames.h"
 #include "fitctl/RoundedResults.h"
+#include "files/DocumentFile.h"
 #include "formula/ComputedColumn.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 
 namespace {
 
@@ -256,6 +258,75 @@ TEST(KelvaneFit, HelpAndVersionExitWithZero) {
     const ProgramRun version = runKelvaneFit("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("kelvane-fit ", 0), 0u) << version.out;
+}
+
+// A law typed on the command line: V = V0 (1 - e^(-t/tau)) through a capacitor's
+// charging curve, t in column 1, V in 2, dV in 3.
+const std::string CHARGING = "--model 'V0*(1-exp(-x/tau))' ";
+
+TEST(KelvaneFitUserModel, PrintsTheLawsParametersAndFigures) {
+    const ProgramRun run = runKelvaneFit(CHARGING + "--start V0=4,tau=1 " + fixture("charging.txt"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.rfind("y = V0*(1-exp(-x/tau))\nV0 = 5.0", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\ntau = 2.0"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Residual Std Dev = "), std::string::npos) << run.out;
+}
+
+TEST(KelvaneFitUserModel, JsonHasExactlyTheNonlinearFitsFields) {
+    const nlohmann::json dy = jsonOf(runKelvaneFit(
+        CHARGING + "--errors dy --dy 3 --fix tau=2 --json " + fixture("charging.txt")));
+    std::vector<std::string> keys;
+    for (const auto& item : dy.items())
+        keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"model", "errors", "points", "parameters",
+                                              "residualSumOfSquares", "degreesOfFreedom",
+                                              "reducedChiSquare", "iterations", "warnings"}));
+    EXPECT_EQ(dy["model"], "V0*(1-exp(-x/tau))");
+    EXPECT_EQ(dy["errors"], "dy");
+    EXPECT_EQ(dy["points"], 12);
+    EXPECT_EQ(dy["degreesOfFreedom"], 11); // tau is held
+    EXPECT_EQ(dy["parameters"][1],
+              nlohmann::json({{"name", "tau"}, {"value", 2.0}, {"sigma", 0.0}, {"fixed", true}}));
+    EXPECT_FALSE(dy["parameters"][0].contains("fixed"));
+    EXPECT_NEAR(dy["reducedChiSquare"].get<double>(),
+                dy["residualSumOfSquares"].get<double>() / 11, 1e-12);
+    // Estimated dY reports no reduced chi-square.
+    const nlohmann::json estimate = jsonOf(runKelvaneFit(CHARGING + "--json " + fixture("charging.txt")));
+    EXPECT_FALSE(estimate.contains("reducedChiSquare"));
+    EXPECT_GT(estimate["iterations"].get<int>(), 0);
+}
+
+TEST(KelvaneFitUserModel, UsageErrorsAndFailuresExitWithTheirStatus) {
+    const std::string file = " " + fixture("charging.txt");
+    // A law that does not parse, names that are no parameters, values that are no numbers.
+    for (const std::string options :
+         {"--model 'V0*(1-exp(-x/'", "--model ''", CHARGING + "--start T=1",
+          CHARGING + "--fix tau", CHARGING + "--start tau=fast", "--start V0=1"})
+        expectUsageError(options + file);
+    EXPECT_EQ(expectUsageError(CHARGING + "--start V0=1,T=1" + file).err,
+              "--start: T is not a parameter of the model; its parameters are V0, tau.\n");
+    // Too few points for the free parameters: refused, with no numbers.
+    const ProgramRun failed =
+        runKelvaneFit("--model 'a+b*x+c*x^2+d*x^3' --rows 1:3 --json" + file);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.out, "");
+    EXPECT_NE(failed.err, "");
+}
+
+// Saved with its law, a document fits with it; the options still override.
+TEST(KelvaneFitUserModel, ADocumentSavedWithALawFitsWithIt) {
+    Document d = documentWith({{"1", "2.1"}, {"2", "3.9"}, {"3", "6.2"}, {"4", "7.8"}});
+    d.fitType = FitType::USERMODEL;
+    d.userModel.equation = "m*x + q";
+    d.userModel.parameters = {{"m", 1, false, {}, {}}, {"q", 0.5, true, {}, {}}};
+    const std::string path = tempFolder() + "/law.dat";
+    std::ofstream(path, std::ios::binary) << encodeDocument(d, 0);
+    const nlohmann::json j = jsonOf(runKelvaneFit("--json " + quoted(path)));
+    EXPECT_EQ(j["model"], "m*x + q");
+    EXPECT_EQ(j["parameters"][1]["fixed"], true);
+    EXPECT_EQ(j["parameters"][1]["value"], 0.5);
+    EXPECT_EQ(jsonOf(runKelvaneFit("--json --model linear " + quoted(path)))["model"], "linear");
 }
 
 } // namespace
