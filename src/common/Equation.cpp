@@ -87,7 +87,11 @@ std::optional<double> Equation::evaluate(const std::vector<double>& values) {
     // The parser reads one value per variable, however many it is given.
     std::vector<double> all = values;
     all.resize(used_.size(), 0.0);
-    const double value = parser_->Eval(all.data());
+    return evaluate(all.data());
+}
+
+std::optional<double> Equation::evaluate(const double* values) {
+    const double value = parser_->Eval(values);
     // On an error the parser returns 0, which would pass for a result.
     if (parser_->EvalError() != 0 || !std::isfinite(value))
         return std::nullopt;

@@ -10,7 +10,8 @@
 // functions and pi is a parameter, listed in the order of its first appearance.
 // Derivatives with respect to the parameters and to x come from the equation itself where
 // it can be differentiated symbolically, else from central differences; either way the
-// caller sees the same functions.
+// caller sees the same functions. The evaluations share one buffer: a model is used by one
+// thread at a time.
 class UserModel {
 public:
     struct ParseFailure {
@@ -37,6 +38,9 @@ public:
     bool parameterGradient(double x, const double* p, double* gradient) const;
     // df/dx; NaN where it cannot be evaluated.
     double slope(double x, const double* p) const;
+    // d2f/dx dp_k for every k into gradient: how the slope moves with the parameters, for
+    // the fit with X and Y error bars; false where any of them cannot be evaluated.
+    bool slopeGradient(double x, const double* p, double* gradient) const;
 
 private:
     struct Parts;

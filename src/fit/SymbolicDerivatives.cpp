@@ -1,0 +1,243 @@
+#include "fit/SymbolicDerivatives.h"
+
+#include "common/Equation.h"
+
+#include <ginac/ginac.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+
+namespace {
+
+// Beyond these the algebra's time and the derivatives' length grow faster than a fit
+// gains from them; no law typed by hand comes near.
+constexpr int MOST_TOKENS = 600;
+constexpr int MOST_DEPTH = 40;
+constexpr std::size_t MOST_NODES = 4000;
+
+struct Unsupported {};
+
+// A reader of the parser's language that builds the algebra's expression. It follows the
+// parser's precedence (^ binds tightest and to the right, then unary minus, then * and /,
+// then + and -) and refuses everything else; whatever it gets wrong, the caller's check of
+// the rewritten value against the parser's own catches.
+class Reader {
+public:
+    Reader(const std::string& text, const std::map<std::string, GiNaC::ex>& symbols)
+        : text_(text), symbols_(symbols) {}
+
+    GiNaC::ex whole() {
+        GiNaC::ex e = sum();
+        skipBlanks();
+        if (pos_ != text_.size())
+            throw Unsupported{};
+        return e;
+    }
+
+private:
+    void skipBlanks() {
+        while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_])))
+            ++pos_;
+    }
+    bool take(char c) {
+        skipBlanks();
+        if (pos_ < text_.size() && text_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+    void count() {
+        if (++tokens_ > MOST_TOKENS)
+            throw Unsupported{};
+    }
+
+    GiNaC::ex sum() {
+        GiNaC::ex e = product();
+        for (;;) {
+            if (take('+'))
+                e = e + product();
+            else if (take('-'))
+                e = e - product();
+            else
+                return e;
+            count();
+        }
+    }
+    GiNaC::ex product() {
+        GiNaC::ex e = unary();
+        for (;;) {
+            if (take('*'))
+                e = e * unary();
+            else if (take('/'))
+                e = e / unary();
+            else
+                return e;
+            count();
+        }
+    }
+    GiNaC::ex unary() {
+        if (take('-')) {
+            count();
+            return -unary();
+        }
+        return power();
+    }
+    GiNaC::ex power() {
+        GiNaC::ex base = primary();
+        if (!take('^'))
+            return base;
+        count();
+        return GiNaC::pow(base, unary()); // right to left, and 2^-3 is allowed
+    }
+    GiNaC::ex primary() {
+        count();
+        skipBlanks();
+        if (pos_ >= text_.size())
+            throw Unsupported{};
+        const char c = text_[pos_];
+        if (c == '(') {
+            ++pos_;
+            if (++depth_ > MOST_DEPTH)
+                throw Unsupported{};
+            GiNaC::ex e = sum();
+            --depth_;
+            if (!take(')'))
+                throw Unsupported{};
+            return e;
+        }
+        if (std::isdigit(static_cast<unsigned char>(c)) || c == '.')
+            return number();
+        if (!Equation::isNameCharacter(c))
+            throw Unsupported{};
+        std::size_t end = pos_;
+        while (end < text_.size() && Equation::isNameCharacter(text_[end]))
+            ++end;
+        const std::string name = text_.substr(pos_, end - pos_);
+        pos_ = end;
+        if (take('('))
+            return function(name);
+        const auto symbol = symbols_.find(name);
+        if (symbol == symbols_.end())
+            throw Unsupported{};
+        return symbol->second;
+    }
+    // The double the parser reads (it reads numbers with the C library too), held exactly.
+    GiNaC::ex number() {
+        const char* start = text_.c_str() + pos_;
+        char* end = nullptr;
+        const double v = std::strtod(start, &end);
+        if (end == start || !std::isfinite(v))
+            throw Unsupported{};
+        pos_ += static_cast<std::size_t>(end - start);
+        if (v == 0)
+            return 0;
+        int exponent = 0;
+        const double fraction = std::frexp(v, &exponent);
+        const auto mantissa = static_cast<long>(std::ldexp(fraction, 53));
+        return GiNaC::numeric(mantissa) * GiNaC::numeric(2).power(exponent - 53);
+    }
+    GiNaC::ex function(const std::string& name) {
+        if (++depth_ > MOST_DEPTH)
+            throw Unsupported{};
+        std::vector<GiNaC::ex> args{sum()};
+        while (take(','))
+            args.push_back(sum());
+        if (!take(')'))
+            throw Unsupported{};
+        --depth_;
+        if (args.size() == 2 && name == "pow")
+            return GiNaC::pow(args[0], args[1]);
+        if (args.size() != 1)
+            throw Unsupported{};
+        const GiNaC::ex& u = args[0];
+        if (name == "exp") return GiNaC::exp(u);
+        if (name == "log") return GiNaC::log(u);
+        if (name == "log10") return GiNaC::log(u) / GiNaC::log(GiNaC::ex(10));
+        if (name == "log2") return GiNaC::log(u) / GiNaC::log(GiNaC::ex(2));
+        if (name == "exp2") return GiNaC::pow(2, u);
+        if (name == "sqrt") return GiNaC::sqrt(u);
+        if (name == "abs") return GiNaC::abs(u);
+        if (name == "sin") return GiNaC::sin(u);
+        if (name == "cos") return GiNaC::cos(u);
+        if (name == "tan") return GiNaC::tan(u);
+        if (name == "asin") return GiNaC::asin(u);
+        if (name == "acos") return GiNaC::acos(u);
+        if (name == "atan") return GiNaC::atan(u);
+        if (name == "sinh") return GiNaC::sinh(u);
+        if (name == "cosh") return GiNaC::cosh(u);
+        if (name == "tanh") return GiNaC::tanh(u);
+        throw Unsupported{};
+    }
+
+    const std::string& text_;
+    const std::map<std::string, GiNaC::ex>& symbols_;
+    std::size_t pos_ = 0;
+    int tokens_ = 0;
+    int depth_ = 0;
+};
+
+// The number of nodes of e as a tree, counted up to `most`: printing writes every shared
+// part out again, so this is the length of the text to come.
+std::size_t treeSize(const GiNaC::ex& e, std::size_t most) {
+    std::size_t size = 1;
+    for (std::size_t i = 0; i < e.nops() && size <= most; ++i)
+        size += treeSize(e.op(i), most - size);
+    return size;
+}
+
+// The expression in the parser's language: the algebra writes C, whose fabs is the
+// parser's abs.
+std::optional<std::string> written(const GiNaC::ex& e) {
+    if (treeSize(e, MOST_NODES) > MOST_NODES)
+        return std::nullopt;
+    std::ostringstream out;
+    out << GiNaC::csrc_double << e;
+    std::string text = out.str();
+    for (std::size_t at = text.find("fabs("); at != std::string::npos;
+         at = text.find("fabs(", at))
+        text.erase(at, 1);
+    return text;
+}
+
+} // namespace
+
+std::optional<SymbolicDerivatives> differentiate(const std::string& text,
+                                                 const std::vector<std::string>& parameters) {
+    std::map<std::string, GiNaC::ex> symbols;
+    const GiNaC::realsymbol x("x"), pi("pi");
+    symbols["x"] = x;
+    symbols["pi"] = pi;
+    std::vector<GiNaC::realsymbol> p;
+    for (const std::string& name : parameters) {
+        p.emplace_back(name);
+        symbols[name] = p.back();
+    }
+    try {
+        const GiNaC::ex f = Reader(text, symbols).whole();
+        SymbolicDerivatives d;
+        const GiNaC::ex dfdx = f.diff(x);
+        auto value = written(f);
+        auto slope = written(dfdx);
+        if (!value || !slope)
+            return std::nullopt;
+        d.value = *value;
+        d.slope = *slope;
+        for (const GiNaC::realsymbol& pk : p) {
+            auto dp = written(f.diff(pk));
+            auto dxp = written(dfdx.diff(pk));
+            if (!dp || !dxp)
+                return std::nullopt;
+            d.parameter.push_back(*dp);
+            d.slopeParameter.push_back(*dxp);
+        }
+        return d;
+    } catch (const Unsupported&) {
+        return std::nullopt;
+    } catch (const std::exception&) {
+        // The algebra's own refusals (a division by zero while simplifying, 0^-1, ...).
+        return std::nullopt;
+    }
+}
