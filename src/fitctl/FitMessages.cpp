@@ -1,6 +1,7 @@
 #include "fitctl/FitMessages.h"
 
 #include "common/FormatGeneral.h"
+#include "fit/NonlinearMessages.h"
 
 #include <string>
 
@@ -82,9 +83,8 @@ UserMessage unsupportedWithXYErrorsRefusal(FitType type) {
 }
 
 UserMessage startValueProblem(long double x) {
-    return {"The equation cannot be evaluated at x = " + FormatGeneral(x, 6) +
-                " with the start values. Change them, or the law, before fitting.",
-            "Warning", MessageIcon::Warning, MessageButtons::Ok};
+    return {nonlinear_messages::cannotEvaluateAtStart(static_cast<double>(x)), "Warning",
+            MessageIcon::Warning, MessageButtons::Ok};
 }
 
 UserMessage fitWarning(const std::string& text) {

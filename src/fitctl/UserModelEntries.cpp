@@ -2,11 +2,12 @@
 
 #include "common/ExactNumberText.h"
 
+#include "fit/NonlinearMessages.h"
 #include "fitctl/UserModelRun.h"
 
 #include <optional>
 #include <string_view>
-#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -28,14 +29,12 @@ bool blank(const std::string& text) {
 
 // A bound: none when the field is blank.
 std::variant<std::optional<double>, UserMessage> boundIn(const UserParameterEntry& e,
-                                                         const std::string& text,
-                                                         const char* which) {
+                                                         const std::string& text) {
     if (blank(text))
         return std::optional<double>();
     if (const std::optional<double> v = numberIn(text))
         return v;
-    return problem(std::string("The ") + which + " bound of " + e.name + " is not a number: \"" +
-                   text + "\".");
+    return problem(nonlinear_messages::boundNotNumber(e.name));
 }
 
 std::variant<UserParameterSettings, UserMessage> checkedParameter(const UserParameterEntry& e) {
@@ -44,21 +43,18 @@ std::variant<UserParameterSettings, UserMessage> checkedParameter(const UserPara
     p.fixed = e.fixed;
     const std::optional<double> start = numberIn(e.start);
     if (!start)
-        return problem("The start value of " + e.name + " is not a number: \"" + e.start + "\".");
+        return problem(nonlinear_messages::startNotNumber(e.name));
     p.start = *start;
-    for (auto [text, bound, which] : {std::tuple{&e.lower, &p.lower, "lower"},
-                                      std::tuple{&e.upper, &p.upper, "upper"}}) {
-        auto read = boundIn(e, *text, which);
+    for (auto [text, bound] : {std::pair{&e.lower, &p.lower}, std::pair{&e.upper, &p.upper}}) {
+        auto read = boundIn(e, *text);
         if (const UserMessage* why = std::get_if<UserMessage>(&read))
             return *why;
         *bound = std::get<std::optional<double>>(read);
     }
-    if (p.lower && p.upper && *p.upper < *p.lower)
-        return problem("The upper bound of " + e.name + ", " + exactNumberText(*p.upper) +
-                       ", is below its lower bound, " + exactNumberText(*p.lower) + ".");
+    if (p.lower && p.upper && !(*p.lower < *p.upper))
+        return problem(nonlinear_messages::lowerNotBelowUpper(e.name));
     if ((p.lower && p.start < *p.lower) || (p.upper && p.start > *p.upper))
-        return problem("The start value of " + e.name + ", " + exactNumberText(p.start) +
-                       ", is outside its bounds.");
+        return problem(nonlinear_messages::startOutsideBounds(e.name));
     return p;
 }
 
@@ -88,8 +84,6 @@ std::vector<UserParameterEntry> refreshedEntries(const std::vector<std::string>&
 
 std::variant<UserModelSettings, UserMessage>
 checkedUserModel(const std::string& equation, const std::vector<UserParameterEntry>& entries) {
-    if (blank(equation))
-        return problem("Type the law to fit, for example V0*(1 - exp(-x/tau)).");
     auto parsed = parseUserModel(equation);
     if (const std::string* why = std::get_if<std::string>(&parsed))
         return problem(*why);
@@ -104,6 +98,6 @@ checkedUserModel(const std::string& equation, const std::vector<UserParameterEnt
         anyFree = anyFree || !e.fixed;
     }
     if (!anyFree)
-        return problem("Every parameter is fixed: leave at least one free to fit.");
+        return problem(nonlinear_messages::everythingFixed());
     return model;
 }

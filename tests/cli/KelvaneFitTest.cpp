@@ -274,11 +274,14 @@ TEST(KelvaneFitUserModel, PrintsTheLawsParametersAndFigures) {
 }
 
 TEST(KelvaneFitUserModel, JsonHasExactlyTheNonlinearFitsFields) {
-    const nlohmann::json dy = jsonOf(runKelvaneFit(
-        CHARGING + "--errors dy --dy 3 --fix tau=2 --json " + fixture("charging.txt")));
+    const ProgramRun run =
+        runKelvaneFit(CHARGING + "--errors dy --dy 3 --fix tau=2 --json " + fixture("charging.txt"));
+    const nlohmann::json dy = jsonOf(run);
+    // In the order printed.
+    const nlohmann::ordered_json ordered = nlohmann::ordered_json::parse(run.out);
     std::vector<std::string> keys;
-    for (const auto& item : dy.items())
-        keys.push_back(item.key());
+    for (auto it = ordered.begin(); it != ordered.end(); ++it)
+        keys.push_back(it.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"model", "errors", "points", "parameters",
                                               "residualSumOfSquares", "degreesOfFreedom",
                                               "reducedChiSquare", "iterations", "warnings"}));
@@ -300,8 +303,8 @@ TEST(KelvaneFitUserModel, JsonHasExactlyTheNonlinearFitsFields) {
 TEST(KelvaneFitUserModel, UsageErrorsAndFailuresExitWithTheirStatus) {
     const std::string file = " " + fixture("charging.txt");
     // A law that does not parse, names that are no parameters, values that are no numbers.
-    for (const std::string options :
-         {"--model 'V0*(1-exp(-x/'", "--model ''", CHARGING + "--start T=1",
+    for (const std::string& options :
+         std::vector<std::string>{"--model 'V0*(1-exp(-x/'", "--model ''", CHARGING + "--start T=1",
           CHARGING + "--fix tau", CHARGING + "--start tau=fast", "--start V0=1"})
         expectUsageError(options + file);
     EXPECT_EQ(expectUsageError(CHARGING + "--start V0=1,T=1" + file).err,

@@ -1,6 +1,7 @@
 // A user model through the fit request and its results: the dialog's checks, the same
 // numbers as the built-in line where the law is one, the texts, the curve, the band.
 
+#include "fit/NonlinearMessages.h"
 #include "fitctl/FitBand.h"
 #include "fitctl/FitMessages.h"
 #include "fitctl/FitResiduals.h"
@@ -42,29 +43,31 @@ std::string problemOf(const std::variant<UserModelSettings, UserMessage>& v) {
     return m ? m->text : "(accepted)";
 }
 
+// The dialog's checks answer with the engine's messages, so the window and kelvane-fit say
+// the same; the first problem decides.
 TEST(UserModelEntries, EachProblemHasItsMessage) {
+    namespace m = nonlinear_messages;
     const UserParameterEntry good{"tau", "2", false, "", ""};
     const struct {
         const char* equation;
         UserParameterEntry entry;
-        const char* message;
+        std::string message;
     } cases[] = {
-        {"  ", good, "Type the law to fit, for example V0*(1 - exp(-x/tau))."},
-        {"tau*x", {"tau", "two", false, "", ""},
-         "The start value of tau is not a number: \"two\"."},
-        {"tau*x", {"tau", "", false, "", ""}, "The start value of tau is not a number: \"\"."},
-        {"tau*x", {"tau", "2", false, "0..1", ""},
-         "The lower bound of tau is not a number: \"0..1\"."},
-        {"tau*x", {"tau", "2", false, "", "inf"},
-         "The upper bound of tau is not a number: \"inf\"."},
-        {"tau*x", {"tau", "2", false, "3", "1"},
-         "The upper bound of tau, 1, is below its lower bound, 3."},
-        {"tau*x", {"tau", "5", false, "0", "2.5"}, "The start value of tau, 5, is outside its bounds."},
-        {"tau*x", {"tau", "2", true, "", ""},
-         "Every parameter is fixed: leave at least one free to fit."},
+        {"  ", good, m::blankEquation()},
+        {"tau*x", {"tau", "two", false, "", ""}, m::startNotNumber("tau")},
+        {"tau*x", {"tau", "", false, "", ""}, m::startNotNumber("tau")},
+        {"tau*x", {"tau", "2", false, "0..1", ""}, m::boundNotNumber("tau")},
+        {"tau*x", {"tau", "2", false, "", "inf"}, m::boundNotNumber("tau")},
+        {"tau*x", {"tau", "2", false, "3", "1"}, m::lowerNotBelowUpper("tau")},
+        {"tau*x", {"tau", "2", false, "2", "2"}, m::lowerNotBelowUpper("tau")},
+        {"tau*x", {"tau", "5", false, "0", "2.5"}, m::startOutsideBounds("tau")},
+        {"tau*x", {"tau", "-1", false, "0", ""}, m::startOutsideBounds("tau")},
+        {"tau*x", {"tau", "2", true, "", ""}, m::everythingFixed()},
+        {"tau*x", {"tau", "2", false, " 1 ", "+3"}, "(accepted)"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(problemOf(checked(c.equation, {c.entry})), c.message) << c.equation;
+        EXPECT_EQ(problemOf(checked(c.equation, {c.entry})), c.message)
+            << c.entry.start << " " << c.entry.lower << " " << c.entry.upper;
 }
 
 TEST(UserModelEntries, SoundRowsBecomeTheSettings) {
@@ -102,13 +105,15 @@ TEST(UserModelFit, TheLineTypedAsALawIsTheBuiltInLine) {
         for (int k = 0; k < 2; ++k) {
             EXPECT_NEAR(double(user.parameters[k].value), double(line.parameters[k].value), 1e-6)
                 << int(method) << " " << k;
-            if (method != ErrorMethod::DXIDYI) // York's σ come from a different expansion
+            if (method != ErrorMethod::DXIDYI) { // York's σ come from a different expansion
                 EXPECT_NEAR(double(user.parameters[k].sigma), double(line.parameters[k].sigma),
                             1e-6);
+            }
         }
         EXPECT_EQ(user.degreesOfFreedom, 2);
-        if (method != ErrorMethod::ESTDY)
+        if (method != ErrorMethod::ESTDY) {
             EXPECT_NEAR(double(user.reducedChiSquare), double(line.reducedChiSquare), 1e-5);
+        }
     }
     const FitOutcome york = fitDocument(workedExample(), FitType::USERMODEL, ErrorMethod::DXIDYI);
     EXPECT_NEAR(double(york.parameters[0].value), 0.139744, 5e-7);

@@ -128,6 +128,8 @@ Fitting Function
     ( ) &3rd Order
     ( ) &4th Order
     ( ) &5th Order
+  -
+  ( ) &User Defined...
 Error &Method
   (x) &Estimate dY
   ( ) &Y Error Bars
