@@ -2,7 +2,7 @@
 // the program as it is built and never go stale. Each picture is written as a one-page PDF
 // holding the window's pixels, which groff places into the guide.
 //
-//   guide-screenshots OUTPUT_DIR EXAMPLE_DOCUMENT
+//   guide-screenshots OUTPUT_DIR EXAMPLE_DOCUMENT USER_MODEL_DOCUMENT
 //
 // Run it with QT_QPA_PLATFORM=offscreen and QT_SCALE_FACTOR=2 for sharp pictures.
 
@@ -85,8 +85,9 @@ void take(QWidget& widget, const QDir& out, const char* name) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: guide-screenshots OUTPUT_DIR EXAMPLE_DOCUMENT\n");
+    if (argc != 4) {
+        std::fprintf(stderr,
+                     "usage: guide-screenshots OUTPUT_DIR EXAMPLE_DOCUMENT USER_MODEL_DOCUMENT\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -101,9 +102,11 @@ int main(int argc, char* argv[]) {
         // than a path of the build machine.
         QTemporaryDir folder;
         const QFileInfo example(QString::fromLocal8Bit(argv[2]));
-        if (!folder.isValid() ||
-            !QFile::copy(example.filePath(), folder.filePath(example.fileName())))
-            throw std::runtime_error("cannot copy the example document");
+        const QFileInfo userModel(QString::fromLocal8Bit(argv[3]));
+        for (const QFileInfo& document : {example, userModel})
+            if (!folder.isValid() ||
+                !QFile::copy(document.filePath(), folder.filePath(document.fileName())))
+                throw std::runtime_error("cannot copy the example documents");
         QDir::setCurrent(folder.path());
         form.findChild<QSplitter*>(QStringLiteral("Splitter1"))->setSizes({260, 740});
         form.openFile(example.fileName());
@@ -118,6 +121,15 @@ int main(int argc, char* argv[]) {
 
         ui.expectDialog(QStringLiteral("select-columns"));
         form.findChild<QAction*>(QStringLiteral("SelectColumnsAction"))->trigger();
+
+        // A law of the user's own, fitted with its residuals under the graph, and its dialog.
+        form.resize(1000, 640);
+        form.openFile(userModel.fileName());
+        form.findChild<QAction*>(QStringLiteral("ShowResiduals"))->trigger();
+        form.findChild<QToolButton*>(QStringLiteral("FitToolButton"))->click();
+        take(form, out, "user-model-fit");
+        ui.expectDialog(QStringLiteral("user-model-dialog"));
+        form.findChild<QAction*>(QStringLiteral("UserDefinedFit"))->trigger();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "guide-screenshots: %s\n", e.what());
         return 1;
