@@ -33,7 +33,7 @@ NistNonlinearProblem loadNistNonlinear(const std::string& name) {
             problem.residualSumOfSquares = std::stold(match[1]);
         } else if (number >= firstDataLine && number <= lastDataLine) {
             // The observations list y before x.
-            double xi = 0, yi = 0;
+            long double xi = 0, yi = 0;
             std::istringstream(line) >> yi >> xi;
             problem.x.push_back(xi);
             problem.y.push_back(yi);

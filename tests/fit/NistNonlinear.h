@@ -11,8 +11,8 @@ struct NistNonlinearProblem {
     std::vector<long double> estimate;
     std::vector<long double> deviation;
     long double residualSumOfSquares = 0;
-    std::vector<double> x;
-    std::vector<double> y;
+    std::vector<long double> x;
+    std::vector<long double> y;
 };
 
 // Reads tests/data/nist_nls/<name>.dat; fails the calling test on a malformed file.
