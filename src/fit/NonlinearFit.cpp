@@ -32,6 +32,7 @@ constexpr double EXACT_FIT = 1e-13;
 constexpr double REJECTED = 1e100;
 // Gauss-Newton steps at most after the solver.
 constexpr int POLISH_STEPS = 5;
+constexpr double COST_ROUNDING = 1e-14;
 
 struct Point {
     double x;
@@ -368,7 +369,9 @@ void polish(Search& search) {
         double cost = 0;
         for (double ri : r)
             cost += ri * ri;
-        if (!(cost < search.bestCost))
+        // The step is the better estimate of the minimum as long as the cost does not rise
+        // beyond its rounding: near it, the cost can no longer tell the points apart.
+        if (!(cost <= search.bestCost * (1 + COST_ROUNDING)))
             return;
         search.best = z;
         search.bestCost = cost;
