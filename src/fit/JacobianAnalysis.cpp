@@ -77,20 +77,26 @@ JacobianAnalysis analyseJacobian(const std::vector<double>& J, const std::vector
     auto original = [&](std::size_t j) { return gsl_permutation_get(perm.get(), j); };
 
     if (rank < m) {
-        // The null vector through the first dependent column: R11 v = R12.
-        std::vector<double> v(rank + 1, 0.0);
-        v[rank] = -1;
-        for (std::size_t i = rank; i-- > 0;) {
-            double s = R(i, rank);
-            for (std::size_t j = i + 1; j < rank; ++j)
-                s -= R(i, j) * v[j];
-            v[i] = s / R(i, i);
+        // A null vector through each dependent column c: R11 v = R12[:, c]. The parameters
+        // with a share of any of them are those that cannot be told apart.
+        std::vector<bool> involved(m, false);
+        for (std::size_t c = rank; c < m; ++c) {
+            std::vector<double> v(rank, 0.0);
+            for (std::size_t i = rank; i-- > 0;) {
+                double s = R(i, c);
+                for (std::size_t j = i + 1; j < rank; ++j)
+                    s -= R(i, j) * v[j];
+                v[i] = s / R(i, i);
+            }
+            double largest = 1; // the dependent column's own share
+            for (double e : v)
+                largest = std::max(largest, std::fabs(e));
+            involved[c] = true;
+            for (std::size_t j = 0; j < rank; ++j)
+                involved[j] = involved[j] || std::fabs(v[j]) >= SHARE * largest;
         }
-        double largest = 0;
-        for (double c : v)
-            largest = std::max(largest, std::fabs(c));
-        for (std::size_t j = 0; j <= rank; ++j)
-            if (std::fabs(v[j]) >= SHARE * largest)
+        for (std::size_t j = 0; j < m; ++j)
+            if (involved[j])
                 a.dependent.push_back(static_cast<int>(original(j)));
         std::sort(a.dependent.begin(), a.dependent.end());
         return a;

@@ -30,9 +30,15 @@ constexpr double STEP_OF_SIGMA = 1e-4;
 constexpr double EXACT_FIT = 1e-13;
 // What a failed evaluation during the fit reports, so that the solver rejects the step.
 constexpr double REJECTED = 1e100;
+// Gauss-Newton steps at most after the solver.
+constexpr int POLISH_STEPS = 5;
+constexpr double COST_ROUNDING = 1e-14;
 
 struct Point {
-    double x, y, dx, dy;
+    double x;
+    long double y;
+    double dx, dy;
+    long double preciseX;
 };
 
 // The least-squares problem the solver sees: residuals (f - y) / w over the free
@@ -52,6 +58,9 @@ public:
     const std::vector<int>& free() const { return free_; }
     const BoundTransform& transform(std::size_t j) const { return transforms_[j]; }
     double failedX() const { return failedX_; }
+    // Whether the residuals take the model's values in extended precision: slower, for the
+    // last steps and the final sums.
+    void setPrecise(bool precise) { precise_ = precise; }
 
     // Every parameter for the variables z.
     std::vector<double> parameters(const double* z) const {
@@ -73,7 +82,10 @@ public:
                 const double s = model_.slope(q.x, p.data());
                 w = std::sqrt(q.dy * q.dy + s * s * q.dx * q.dx);
             }
-            r[i] = (f - q.y) / w;
+            // In extended precision the difference keeps the digits that the rounding of f
+            // to double would take from residuals near the rounding of the data.
+            r[i] = precise_ ? static_cast<double>((model_.preciseValue(q.preciseX, p.data()) - q.y) / w)
+                            : (f - static_cast<double>(q.y)) / w;
             if (!std::isfinite(r[i])) {
                 failedX_ = q.x;
                 return false;
@@ -109,7 +121,7 @@ public:
                 return failAt(q.x);
             const double S2 = q.dy * q.dy + s * s * q.dx * q.dx;
             const double S = std::sqrt(S2);
-            const double r = (f - q.y) / S;
+            const double r = (f - static_cast<double>(q.y)) / S;
             for (std::size_t j = 0; j < m; ++j) {
                 const auto k = static_cast<std::size_t>(free_[j]);
                 J[i * m + j] = gradient_[k] / S - r * s * q.dx * q.dx * slopeGradient_[k] / S2;
@@ -128,7 +140,8 @@ public:
         for (const Point& q : points_) {
             const double f = model_.value(q.x, p.data());
             const double w = method_ == ErrorMethod::ESTDY ? 1 : q.dy;
-            sum += (f * f + q.y * q.y) / (w * w);
+            const auto y = static_cast<double>(q.y);
+            sum += (f * f + y * y) / (w * w);
         }
         return std::sqrt(sum);
     }
@@ -147,6 +160,7 @@ private:
     std::vector<BoundTransform> transforms_;
     std::vector<double> gradient_, slopeGradient_;
     double failedX_ = 0;
+    bool precise_ = false;
 };
 
 // ---- The solver's callbacks. GSL hands the residual function a column of its Jacobian as
@@ -274,8 +288,8 @@ double cost(const gsl_vector* f) {
 }
 
 // One run of a trust-region method from z0, until it is at the minimum, stalls or runs
-// out of iterations. True when it stopped at the minimum.
-bool run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vector<double>& z0) {
+// out of iterations.
+void run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vector<double>& z0) {
     Problem& problem = search.problem;
     const std::size_t n = problem.pointCount(), m = problem.freeCount();
     Callbacks callbacks{&problem, {}, {}, false};
@@ -301,7 +315,7 @@ bool run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vect
     gsl_vector_free(start);
     if (initialised != GSL_SUCCESS) {
         search.derivativesFailed = callbacks.derivativesFailed;
-        return false;
+        return;
     }
     double previous = cost(gsl_multifit_nlinear_residual(w.get()));
     for (int i = 0; i < RUN_ITERATIONS && search.iterations < MOST_ITERATIONS; ++i) {
@@ -309,7 +323,7 @@ bool run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vect
         if (status != GSL_SUCCESS) {
             // No step found (GSL_ENOPROG), or the derivatives failed at the new point.
             search.derivativesFailed = callbacks.derivativesFailed;
-            return false;
+            return;
         }
         ++search.iterations;
         const double now = cost(gsl_multifit_nlinear_residual(w.get()));
@@ -321,11 +335,83 @@ bool run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vect
         // Judging costs a Jacobian and a factorisation: only once the cost has settled.
         if (now >= previous * (1 - 1e-6) || now == 0) {
             if (judge(problem, z, STOP_OFFSET).verdict == Verdict::Minimum)
-                return true;
+                return;
         }
         previous = now;
     }
-    return false;
+}
+
+// Gauss-Newton steps from a minimum the solver stopped near, while they lower the cost:
+// the trust-region methods stop once their step no longer pays, a little short of where
+// the linearised problem puts the minimum.
+void polish(Search& search) {
+    Problem& problem = search.problem;
+    problem.setPrecise(true);
+    std::vector<double> r0(problem.pointCount());
+    if (!problem.residuals(problem.parameters(search.best.data()), r0.data()))
+        return;
+    search.bestCost = 0;
+    for (double ri : r0)
+        search.bestCost += ri * ri;
+    for (int i = 0; i < POLISH_STEPS; ++i) {
+        const Judgement j = judge(problem, search.best, 0);
+        if (!j.analysis.fullRank() || j.analysis.step.empty())
+            return;
+        std::vector<double> z = search.best;
+        for (std::size_t c = 0; c < j.columns.size(); ++c) {
+            const auto k = static_cast<std::size_t>(j.columns[c]);
+            z[k] += j.analysis.step[c] / problem.transform(k).derivative(z[k]);
+        }
+        const std::vector<double> p = problem.parameters(z.data());
+        std::vector<double> r(problem.pointCount());
+        if (!problem.residuals(p, r.data()))
+            return;
+        double cost = 0;
+        for (double ri : r)
+            cost += ri * ri;
+        // The step is the better estimate of the minimum as long as the cost does not rise
+        // beyond its rounding: near it, the cost can no longer tell the points apart.
+        if (!(cost <= search.bestCost * (1 + COST_ROUNDING)))
+            return;
+        search.best = z;
+        search.bestCost = cost;
+    }
+}
+
+// The solver's methods in turn, each from the best point so far and then from the start,
+// until one ends at a verified minimum. A parameter that wandered onto a plateau is taken
+// back to its start value before the next method. The judgement of the last point tried.
+Judgement minimise(Search& search, const std::vector<double>& z0) {
+    const gsl_multifit_nlinear_trs* methods[] = {
+        gsl_multifit_nlinear_trs_lm, gsl_multifit_nlinear_trs_ddogleg,
+        gsl_multifit_nlinear_trs_subspace2D, gsl_multifit_nlinear_trs_lmaccel};
+    Judgement last;
+    bool first = true;
+    for (const auto* trs : methods) {
+        for (const bool fromStart : {false, true}) {
+            if (first && fromStart)
+                continue; // the first method's first run starts at the start
+            const std::vector<double> from = fromStart ? z0 : search.best;
+            if (!first && fromStart && from == search.best)
+                continue;
+            first = false;
+            run(search, trs, from);
+            last = judge(search.problem, search.best, ACCEPT_OFFSET);
+            if (last.verdict == Verdict::Minimum) {
+                polish(search);
+                return judge(search.problem, search.best, ACCEPT_OFFSET);
+            }
+            if (search.iterations >= MOST_ITERATIONS || last.verdict == Verdict::CannotEvaluate)
+                return last;
+            if (last.verdict == Verdict::Flat) {
+                const auto k = static_cast<std::size_t>(
+                    last.columns[static_cast<std::size_t>(last.analysis.flatColumn)]);
+                search.best[k] = z0[k];
+                search.bestCost = std::numeric_limits<double>::infinity();
+            }
+        }
+    }
+    return last;
 }
 
 // ---- Checks of the input.
@@ -356,15 +442,17 @@ std::string checkData(ErrorMethod method, const NonlinearData& data) {
     const bool needsDy = method != ErrorMethod::ESTDY, needsDx = method == ErrorMethod::DXIDYI;
     if (data.y.size() != n || (needsDy && data.dy.size() != n) || (needsDx && data.dx.size() != n))
         return msg::dataMismatch();
+    // Finite in double precision, which the model is evaluated in.
+    const auto finite = [](long double v) { return std::isfinite(static_cast<double>(v)); };
     for (std::size_t i = 0; i < n; ++i) {
         const int point = static_cast<int>(i) + 1;
-        if (!std::isfinite(data.x[i]) || !std::isfinite(data.y[i]) ||
-            (needsDy && !std::isfinite(data.dy[i])) || (needsDx && !std::isfinite(data.dx[i])))
+        if (!finite(data.x[i]) || !finite(data.y[i]) || (needsDy && !finite(data.dy[i])) ||
+            (needsDx && !finite(data.dx[i])))
             return msg::notFinite(point);
-        if (needsDy && !(data.dy[i] > 0))
-            return msg::errorBarNotPositive("dY", point, data.dy[i]);
-        if (needsDx && !(data.dx[i] > 0))
-            return msg::errorBarNotPositive("dX", point, data.dx[i]);
+        if (needsDy && !(static_cast<double>(data.dy[i]) > 0))
+            return msg::errorBarNotPositive("dY", point, static_cast<double>(data.dy[i]));
+        if (needsDx && !(static_cast<double>(data.dx[i]) > 0))
+            return msg::errorBarNotPositive("dX", point, static_cast<double>(data.dx[i]));
     }
     return {};
 }
@@ -412,8 +500,9 @@ NonlinearResult fitNonlinear(const UserModel& model, ErrorMethod method,
 
     std::vector<Point> points(n);
     for (std::size_t i = 0; i < n; ++i)
-        points[i] = {data.x[i], data.y[i], method == ErrorMethod::DXIDYI ? data.dx[i] : 0,
-                     method == ErrorMethod::ESTDY ? 1 : data.dy[i]};
+        points[i] = {static_cast<double>(data.x[i]), data.y[i],
+                     method == ErrorMethod::DXIDYI ? static_cast<double>(data.dx[i]) : 0,
+                     method == ErrorMethod::ESTDY ? 1 : static_cast<double>(data.dy[i]), data.x[i]};
     // At the start values, every point must be evaluable, derivatives too.
     std::vector<double> gradient(values.size());
     for (const Point& q : points) {
@@ -430,35 +519,11 @@ NonlinearResult fitNonlinear(const UserModel& model, ErrorMethod method,
         z0[j] = transforms[j].variable(values[static_cast<std::size_t>(free[j])]);
 
     Search search{problem, z0, std::numeric_limits<double>::infinity(), 0, false};
-    const gsl_multifit_nlinear_trs* methods[] = {
-        gsl_multifit_nlinear_trs_lm, gsl_multifit_nlinear_trs_ddogleg,
-        gsl_multifit_nlinear_trs_subspace2D, gsl_multifit_nlinear_trs_lmaccel};
-    bool converged = false;
-    Judgement last;
-    for (const auto* trs : methods) {
-        std::vector<double> from = search.best;
-        if (run(search, trs, from)) {
-            converged = true;
-            break;
-        }
-        // A stalled run may still have stopped at the minimum.
-        last = judge(problem, search.best, ACCEPT_OFFSET);
-        if (last.verdict == Verdict::Minimum) {
-            converged = true;
-            break;
-        }
-        if (search.iterations >= MOST_ITERATIONS)
-            break;
-        // A parameter that wandered onto a plateau goes back to its start value.
-        if (last.verdict == Verdict::Flat) {
-            const auto k = static_cast<std::size_t>(last.columns[static_cast<std::size_t>(last.analysis.flatColumn)]);
-            search.best[k] = z0[k];
-            search.bestCost = std::numeric_limits<double>::infinity();
-        }
-    }
-    if (!converged) {
+    const Judgement last = minimise(search, z0);
+    if (last.verdict != Verdict::Minimum) {
         const auto nameOf = [&](int column) {
-            return names[static_cast<std::size_t>(free[static_cast<std::size_t>(last.columns[static_cast<std::size_t>(column)])])];
+            const auto j = static_cast<std::size_t>(last.columns[static_cast<std::size_t>(column)]);
+            return names[static_cast<std::size_t>(free[j])];
         };
         if (search.derivativesFailed || last.verdict == Verdict::CannotEvaluate)
             return failed(msg::cannotEvaluateDuringFit(problem.failedX()), search.iterations);
@@ -479,9 +544,12 @@ NonlinearResult fitNonlinear(const UserModel& model, ErrorMethod method,
     result.values = problem.parameters(search.best.data());
     result.sigmas.assign(values.size(), 0.0);
     result.covariance.assign(values.size(), std::vector<double>(values.size(), 0.0));
+    // In extended precision (polish() left the problem so): where the residuals are little
+    // more than the rounding of the model's values, only that gives their sum, and with it
+    // the uncertainties, correct digits.
     result.residualSumOfSquares = final.rss;
     result.degreesOfFreedom = static_cast<int>(n - m);
-    const double perDegree = final.rss / result.degreesOfFreedom;
+    const double perDegree = result.residualSumOfSquares / result.degreesOfFreedom;
     const double factor = method == ErrorMethod::ESTDY ? perDegree : 1.0;
     const std::size_t c = final.columns.size();
     for (std::size_t a = 0; a < c; ++a)

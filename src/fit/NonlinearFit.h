@@ -15,10 +15,13 @@ struct ParameterSetting {
     std::optional<double> upper;
 };
 
-// The points of a nonlinear fit, 0-based; dx and dy are read only by the error methods
-// that use them (dy by "Y Error Bars", both by "X and Y Error Bars").
+// The points of a nonlinear fit, 0-based, in the extended precision the table's numbers
+// have; dx and dy are read only by the error methods that use them (dy by "Y Error Bars",
+// both by "X and Y Error Bars"). The model is evaluated in double precision; y keeps its
+// extra digits for the final residuals, which near an exact fit are only a few hundred
+// units in the last place of a double.
 struct NonlinearData {
-    std::vector<double> x, y, dx, dy;
+    std::vector<long double> x, y, dx, dy;
 };
 
 struct NonlinearResult {

@@ -4,7 +4,9 @@
 
 #include <ginac/ginac.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -188,18 +190,98 @@ std::size_t treeSize(const GiNaC::ex& e, std::size_t most) {
     return size;
 }
 
-// The expression in the parser's language: the algebra writes C, whose fabs is the
-// parser's abs.
+// The functions the algebra and the parser share, by the parser's names, in the order of
+// PreciseExpression::Function.
+const char* const SHARED_FUNCTIONS[] = {"exp",  "log",  "sin",  "cos",  "tan",  "asin",
+                                        "acos", "atan", "sinh", "cosh", "tanh", "abs"};
+
+PreciseExpression::Function sharedFunction(const GiNaC::ex& e) {
+    const std::string name = GiNaC::ex_to<GiNaC::function>(e).get_name();
+    for (std::size_t i = 0; i < std::size(SHARED_FUNCTIONS); ++i)
+        if (name == SHARED_FUNCTIONS[i])
+            return static_cast<PreciseExpression::Function>(i);
+    throw Unsupported{};
+}
+
+std::string parserFunction(const GiNaC::ex& e) {
+    return SHARED_FUNCTIONS[static_cast<std::size_t>(sharedFunction(e))];
+}
+
+// The expression in the parser's language. The operands of sums and products are written
+// in the order of their texts: the algebra orders them by hashes that change from run to
+// run, and the rounding of a sum depends on its order.
+std::string parserText(const GiNaC::ex& e) {
+    if (GiNaC::is_a<GiNaC::numeric>(e)) {
+        const double v = GiNaC::ex_to<GiNaC::numeric>(e).to_double();
+        if (!std::isfinite(v))
+            throw Unsupported{};
+        char text[32];
+        std::snprintf(text, sizeof text, v < 0 ? "(%.17g)" : "%.17g", v);
+        return text;
+    }
+    if (GiNaC::is_a<GiNaC::symbol>(e))
+        return GiNaC::ex_to<GiNaC::symbol>(e).get_name();
+    if (GiNaC::is_a<GiNaC::power>(e))
+        return "pow(" + parserText(e.op(0)) + "," + parserText(e.op(1)) + ")";
+    if (GiNaC::is_a<GiNaC::function>(e)) {
+        if (e.nops() != 1)
+            throw Unsupported{};
+        return parserFunction(e) + "(" + parserText(e.op(0)) + ")";
+    }
+    const bool sum = GiNaC::is_a<GiNaC::add>(e);
+    if (!sum && !GiNaC::is_a<GiNaC::mul>(e))
+        throw Unsupported{};
+    std::vector<std::string> operands;
+    for (std::size_t i = 0; i < e.nops(); ++i)
+        operands.push_back(parserText(e.op(i)));
+    std::sort(operands.begin(), operands.end());
+    std::string text = "(";
+    for (std::size_t i = 0; i < operands.size(); ++i)
+        text += (i > 0 ? (sum ? "+" : "*") : "") + operands[i];
+    return text + ")";
+}
+
 std::optional<std::string> written(const GiNaC::ex& e) {
     if (treeSize(e, MOST_NODES) > MOST_NODES)
         return std::nullopt;
-    std::ostringstream out;
-    out << GiNaC::csrc_double << e;
-    std::string text = out.str();
-    for (std::size_t at = text.find("fabs("); at != std::string::npos;
-         at = text.find("fabs(", at))
-        text.erase(at, 1);
-    return text;
+    return parserText(e);
+}
+
+// The same expression for extended precision, its operands in the same order.
+PreciseExpression precise(const GiNaC::ex& e, const std::map<std::string, std::size_t>& index) {
+    using Kind = PreciseExpression::Kind;
+    PreciseExpression p;
+    if (GiNaC::is_a<GiNaC::numeric>(e)) {
+        // Numerator and denominator are integers, written exactly.
+        const GiNaC::numeric& n = GiNaC::ex_to<GiNaC::numeric>(e);
+        std::ostringstream numerator, denominator;
+        numerator << n.numer();
+        denominator << n.denom();
+        p.constant = std::strtold(numerator.str().c_str(), nullptr) /
+                     std::strtold(denominator.str().c_str(), nullptr);
+        return p;
+    }
+    if (GiNaC::is_a<GiNaC::symbol>(e)) {
+        p.kind = Kind::Variable;
+        p.variable = index.at(GiNaC::ex_to<GiNaC::symbol>(e).get_name());
+        return p;
+    }
+    if (GiNaC::is_a<GiNaC::power>(e))
+        p.kind = Kind::Power;
+    else if (GiNaC::is_a<GiNaC::function>(e)) {
+        p.kind = Kind::Function;
+        p.function = sharedFunction(e);
+    } else
+        p.kind = GiNaC::is_a<GiNaC::add>(e) ? Kind::Sum : Kind::Product;
+    std::vector<std::pair<std::string, PreciseExpression>> operands;
+    for (std::size_t i = 0; i < e.nops(); ++i)
+        operands.emplace_back(parserText(e.op(i)), precise(e.op(i), index));
+    if (p.kind == Kind::Sum || p.kind == Kind::Product)
+        std::sort(operands.begin(), operands.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& o : operands)
+        p.operands.push_back(std::move(o.second));
+    return p;
 }
 
 } // namespace
@@ -224,6 +306,10 @@ std::optional<SymbolicDerivatives> differentiate(const std::string& text,
         if (!value || !slope)
             return std::nullopt;
         d.value = *value;
+        std::map<std::string, std::size_t> index{{"x", 0}, {"pi", parameters.size() + 1}};
+        for (std::size_t k = 0; k < parameters.size(); ++k)
+            index[parameters[k]] = k + 1;
+        d.precise = precise(f, index);
         d.slope = *slope;
         for (const GiNaC::realsymbol& pk : p) {
             auto dp = written(f.diff(pk));
@@ -240,4 +326,46 @@ std::optional<SymbolicDerivatives> differentiate(const std::string& text,
         // The algebra's own refusals (a division by zero while simplifying, 0^-1, ...).
         return std::nullopt;
     }
+}
+
+long double PreciseExpression::evaluate(const long double* variables) const {
+    switch (kind) {
+    case Kind::Constant:
+        return constant;
+    case Kind::Variable:
+        return variables[variable];
+    case Kind::Sum: {
+        long double s = 0;
+        for (const PreciseExpression& o : operands)
+            s += o.evaluate(variables);
+        return s;
+    }
+    case Kind::Product: {
+        long double s = 1;
+        for (const PreciseExpression& o : operands)
+            s *= o.evaluate(variables);
+        return s;
+    }
+    case Kind::Power:
+        return std::pow(operands[0].evaluate(variables), operands[1].evaluate(variables));
+    case Kind::Function:
+        break;
+    }
+    using F = Function;
+    const long double u = operands[0].evaluate(variables);
+    switch (function) {
+    case F::Exp: return std::exp(u);
+    case F::Log: return std::log(u);
+    case F::Sin: return std::sin(u);
+    case F::Cos: return std::cos(u);
+    case F::Tan: return std::tan(u);
+    case F::Asin: return std::asin(u);
+    case F::Acos: return std::acos(u);
+    case F::Atan: return std::atan(u);
+    case F::Sinh: return std::sinh(u);
+    case F::Cosh: return std::cosh(u);
+    case F::Tanh: return std::tanh(u);
+    case F::Abs: break;
+    }
+    return std::fabs(u);
 }

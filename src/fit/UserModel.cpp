@@ -112,6 +112,7 @@ struct UserModel::Parts {
     mutable std::vector<Equation> parameterDerivatives;
     mutable std::optional<Equation> slope;
     mutable std::vector<Equation> slopeDerivatives;
+    std::optional<PreciseExpression> precise;
     // x, the parameters, pi: the parser's variables.
     mutable std::vector<double> variables;
 
@@ -211,6 +212,7 @@ std::variant<UserModel, UserModel::ParseFailure> UserModel::parse(const std::str
             parts->parameterDerivatives = std::move(gradient);
             parts->slope = std::move(slope);
             parts->slopeDerivatives = std::move(slopeGradient);
+            parts->precise = d->precise;
         }
     }
     return UserModel(std::move(parts));
@@ -227,6 +229,17 @@ bool UserModel::hasAnalyticDerivatives() const { return parts_->slope.has_value(
 double UserModel::value(double x, const double* p) const {
     parts_->load(x, p);
     return parts_->evaluate(parts_->value);
+}
+
+long double UserModel::preciseValue(long double x, const double* p) const {
+    if (!parts_->precise)
+        return value(static_cast<double>(x), p);
+    std::vector<long double> variables(parts_->names.size() + 2);
+    variables[0] = x;
+    std::copy(p, p + parts_->names.size(), variables.begin() + 1);
+    variables.back() = 3.141592653589793238462643383279502884L;
+    const long double v = parts_->precise->evaluate(variables.data());
+    return std::isfinite(v) ? v : std::numeric_limits<long double>::quiet_NaN();
 }
 
 bool UserModel::parameterGradient(double x, const double* p, double* gradient) const {

@@ -33,6 +33,9 @@ public:
     // f(x) for the parameter values p (parameterCount() of them); NaN where the equation
     // cannot be evaluated or its value is not finite.
     double value(double x, const double* p) const;
+    // f(x) in extended precision where the equation was differentiated symbolically, else
+    // value(): for the final residuals of a fit that leaves little more than rounding.
+    long double preciseValue(long double x, const double* p) const;
     // df/dp_k for every k into gradient (parameterCount() values); false where any of them
     // cannot be evaluated.
     bool parameterGradient(double x, const double* p, double* gradient) const;

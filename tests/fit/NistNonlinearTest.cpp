@@ -12,45 +12,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <string>
 
 namespace {
-
-struct Case {
-    const char* name;
-    const char* equation;
-};
-
-const Case CASES[] = {
-    {"Misra1a", "y = b1*(1-exp(-b2*x))"},
-    {"Chwirut2", "y = exp(-b1*x)/(b2+b3*x)"},
-    {"Chwirut1", "y = exp(-b1*x)/(b2+b3*x)"},
-    {"Lanczos3", "y = b1*exp(-b2*x) + b3*exp(-b4*x) + b5*exp(-b6*x)"},
-    {"Gauss1", "y = b1*exp(-b2*x) + b3*exp(-(x-b4)^2/b5^2) + b6*exp(-(x-b7)^2/b8^2)"},
-    {"Gauss2", "y = b1*exp(-b2*x) + b3*exp(-(x-b4)^2/b5^2) + b6*exp(-(x-b7)^2/b8^2)"},
-    {"DanWood", "y = b1*x^b2"},
-    {"Misra1b", "y = b1*(1-(1+b2*x/2)^(-2))"},
-    {"Kirby2", "y = (b1 + b2*x + b3*x^2)/(1 + b4*x + b5*x^2)"},
-    {"Hahn1", "y = (b1+b2*x+b3*x^2+b4*x^3)/(1+b5*x+b6*x^2+b7*x^3)"},
-    {"MGH17", "y = b1 + b2*exp(-x*b4) + b3*exp(-x*b5)"},
-    {"Lanczos1", "y = b1*exp(-b2*x) + b3*exp(-b4*x) + b5*exp(-b6*x)"},
-    {"Lanczos2", "y = b1*exp(-b2*x) + b3*exp(-b4*x) + b5*exp(-b6*x)"},
-    {"Gauss3", "y = b1*exp(-b2*x) + b3*exp(-(x-b4)^2/b5^2) + b6*exp(-(x-b7)^2/b8^2)"},
-    {"Misra1c", "y = b1*(1-(1+2*b2*x)^(-.5))"},
-    {"Misra1d", "y = b1*b2*x*((1+b2*x)^(-1))"},
-    {"Roszman1", "y = b1 - b2*x - atan(b3/(x-b4))/pi"},
-    {"ENSO", "y = b1 + b2*cos(2*pi*x/12) + b3*sin(2*pi*x/12) + b5*cos(2*pi*x/b4) + "
-             "b6*sin(2*pi*x/b4) + b8*cos(2*pi*x/b7) + b9*sin(2*pi*x/b7)"},
-    {"MGH09", "y = b1*(x^2+x*b2) / (x^2+x*b3+b4)"},
-    {"Thurber", "y = (b1 + b2*x + b3*x^2 + b4*x^3)/(1 + b5*x + b6*x^2 + b7*x^3)"},
-    {"BoxBOD", "y = b1*(1-exp(-b2*x))"},
-    {"Rat42", "y = b1 / (1+exp(b2-b3*x))"},
-    {"MGH10", "y = b1 * exp(b2/(x+b3))"},
-    {"Eckerle4", "y = (b1/b2) * exp(-0.5*((x-b3)/b2)^2)"},
-    {"Rat43", "y = b1 / ((1+exp(b2-b3*x))^(1/b4))"},
-    {"Bennett5", "y = b1 * (b2+x)^(-1/b3)"},
-};
 
 // Digits of value that agree with the certified one, at most 15.
 double digits(long double value, long double certified) {
@@ -73,7 +37,7 @@ std::vector<Row>& table() {
     return rows;
 }
 
-class NistNonlinear : public ::testing::TestWithParam<std::tuple<Case, int>> {
+class NistNonlinear : public ::testing::TestWithParam<std::tuple<NistNonlinearCase, int>> {
 public:
     static void TearDownTestSuite() {
         std::printf("\n%-10s %5s %9s %9s %9s %6s\n", "problem", "start", "min p", "min sigma",
@@ -93,24 +57,16 @@ public:
 };
 
 TEST_P(NistNonlinear, certifiedValuesFromBothStarts) {
-    const Case c = std::get<0>(GetParam());
+    const NistNonlinearCase c = std::get<0>(GetParam());
     const int start = std::get<1>(GetParam());
-    const NistNonlinearProblem problem = loadNistNonlinear(c.name);
+    const NistNonlinearProblem problem =
+        loadNistNonlinear(std::string(KELVANE_TEST_DATA_DIR) + "/nist_nls", c.name);
     auto parsed = UserModel::parse(c.equation);
     ASSERT_TRUE(std::holds_alternative<UserModel>(parsed)) << c.name;
     const UserModel& model = std::get<UserModel>(parsed);
 
-    // The parameters are listed by first appearance; NIST numbers them b1, b2, ...
-    std::vector<std::size_t> nist;
-    std::vector<ParameterSetting> settings;
-    for (const std::string& name : model.parameterNames()) {
-        nist.push_back(std::stoul(name.substr(1)) - 1);
-        ParameterSetting setting;
-        setting.start = problem.starts[static_cast<std::size_t>(start)][nist.back()];
-        settings.push_back(setting);
-    }
-    ASSERT_EQ(nist.size(), problem.estimate.size()) << c.name;
-
+    ASSERT_EQ(model.parameterNames().size(), problem.estimate.size()) << c.name;
+    const std::vector<ParameterSetting> settings = nistStart(model, problem, start);
     const NonlinearResult result =
         fitNonlinear(model, ErrorMethod::ESTDY, {problem.x, problem.y, {}, {}}, settings);
     Row row;
@@ -120,9 +76,10 @@ TEST_P(NistNonlinear, certifiedValuesFromBothStarts) {
     row.iterations = result.iterations;
     if (result.converged()) {
         row.parameters = row.sigmas = 15;
-        for (std::size_t k = 0; k < nist.size(); ++k) {
-            row.parameters = std::min(row.parameters, digits(result.values[k], problem.estimate[nist[k]]));
-            row.sigmas = std::min(row.sigmas, digits(result.sigmas[k], problem.deviation[nist[k]]));
+        for (std::size_t k = 0; k < settings.size(); ++k) {
+            const std::size_t b = nistIndex(model.parameterNames()[k]);
+            row.parameters = std::min(row.parameters, digits(result.values[k], problem.estimate[b]));
+            row.sigmas = std::min(row.sigmas, digits(result.sigmas[k], problem.deviation[b]));
         }
         row.rss = digits(result.residualSumOfSquares, problem.residualSumOfSquares);
         EXPECT_GE(row.parameters, 6) << row.run;
@@ -133,13 +90,13 @@ TEST_P(NistNonlinear, certifiedValuesFromBothStarts) {
     EXPECT_TRUE(result.converged()) << row.run << ": " << result.failure;
 }
 
-std::string caseName(const ::testing::TestParamInfo<std::tuple<Case, int>>& info) {
+std::string caseName(const ::testing::TestParamInfo<std::tuple<NistNonlinearCase, int>>& info) {
     return std::string(std::get<0>(info.param).name) + "_start" +
            std::to_string(std::get<1>(info.param) + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllProblems, NistNonlinear,
-                         ::testing::Combine(::testing::ValuesIn(CASES), ::testing::Values(0, 1)),
+                         ::testing::Combine(::testing::ValuesIn(nistNonlinearCases()), ::testing::Values(0, 1)),
                          caseName);
 
 } // namespace
