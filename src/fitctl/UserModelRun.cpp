@@ -10,12 +10,12 @@ namespace {
 NonlinearData nonlinearData(ErrorMethod method, const FitPoints& p) {
     NonlinearData data;
     for (int i = 1; i <= p.n; ++i) {
-        data.x.push_back(static_cast<double>(p.x[i]));
-        data.y.push_back(static_cast<double>(p.y[i]));
+        data.x.push_back(p.x[i]);
+        data.y.push_back(p.y[i]);
         if (method == ErrorMethod::DXIDYI)
-            data.dx.push_back(static_cast<double>(p.dx[i]));
+            data.dx.push_back(p.dx[i]);
         if (method != ErrorMethod::ESTDY)
-            data.dy.push_back(static_cast<double>(p.dy[i]));
+            data.dy.push_back(p.dy[i]);
     }
     return data;
 }
