@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -96,6 +98,21 @@ TEST(UserModelRows, TheKeywordWithoutALawLeavesTheFunctionAsItWas) {
     const Document opened = documentFrom(decodeDocument(encodeFileImage(image, 0)), base);
     EXPECT_EQ(opened.fitType, FitType::POWERLAW);
     EXPECT_TRUE(opened.userModel.empty());
+}
+
+} // namespace
+
+namespace {
+
+// A document saved with a law reads back to the same bytes (the window's ID was 1).
+TEST(UserModelRows, ASavedDocumentIsWrittenAgainByteForByte) {
+    const std::string path = std::string(KELVANE_TEST_DATA_DIR) + "/documents/user_model.dat";
+    const Document d = documentFrom(readDocumentFile(path), Document());
+    EXPECT_EQ(d.userModel.equation, "A*exp(-x/tau)*cos(2*pi*x/T + phi)");
+    EXPECT_EQ(d.userModel.parameters.size(), 4u);
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(encodeDocument(d, 1), bytes);
 }
 
 } // namespace
