@@ -74,8 +74,9 @@ FitOutcome performUserModelFit(const UserModelSettings& settings, ErrorMethod me
     if (auto* why = std::get_if<std::string>(&parsed))
         return failed(method, *why);
     std::shared_ptr<const UserModel> model = std::get<std::shared_ptr<const UserModel>>(parsed);
-    const NonlinearResult fit = fitNonlinear(*model, method, nonlinearData(method, points),
-                                             parameterSettingsFor(*model, settings));
+    const std::vector<ParameterSetting> engineSettings = parameterSettingsFor(*model, settings);
+    const NonlinearResult fit =
+        fitNonlinear(*model, method, nonlinearData(method, points), engineSettings);
     if (!fit.converged()) {
         FitOutcome outcome = failed(method, fit.failure);
         outcome.iterations = fit.iterations;
@@ -84,7 +85,6 @@ FitOutcome performUserModelFit(const UserModelSettings& settings, ErrorMethod me
     FitOutcome outcome;
     outcome.fitType = FitType::USERMODEL;
     outcome.errorMethod = method;
-    const std::vector<ParameterSetting> engineSettings = parameterSettingsFor(*model, settings);
     for (int k = 0; k < model->parameterCount(); ++k)
         outcome.parameters.push_back({model->parameterNames()[k], fit.values[k], fit.sigmas[k],
                                       engineSettings[k].fixed});
