@@ -12,7 +12,9 @@
 
 namespace {
 
-UserModel parsed(const char* equation) { return std::get<UserModel>(UserModel::parse(equation)); }
+UserModel parsed(const char* equation) {
+    return std::get<UserModel>(UserModel::parse(equation));
+}
 
 // 200 points of a damped oscillation with a little scatter, and start values a student
 // would read off the plot.
@@ -51,9 +53,9 @@ void NistSuite(benchmark::State& state) {
     for (auto _ : state)
         for (const Run& run : runs)
             for (int start = 0; start < 2; ++start) {
-                const NonlinearResult r =
-                    fitNonlinear(run.model, ErrorMethod::ESTDY, {run.problem.x, run.problem.y, {}, {}},
-                                 nistStart(run.model, run.problem, start));
+                const NonlinearResult r = fitNonlinear(run.model, ErrorMethod::ESTDY,
+                                                       {run.problem.x, run.problem.y, {}, {}},
+                                                       nistStart(run.model, run.problem, start));
                 benchmark::DoNotOptimize(r.values.data());
             }
 }

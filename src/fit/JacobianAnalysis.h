@@ -26,5 +26,4 @@ struct JacobianAnalysis {
 // scale where the value is 0): a column whose effect on the residuals for a change of that
 // size is negligible beside the size of the model's values, `valueNorm`, is flat.
 JacobianAnalysis analyseJacobian(const std::vector<double>& J, const std::vector<double>& r,
-                                 std::size_t m, const std::vector<double>& sizes,
-                                 double valueNorm);
+                                 std::size_t m, const std::vector<double>& sizes, double valueNorm);

@@ -48,9 +48,8 @@ public:
     Problem(const UserModel& model, ErrorMethod method, std::vector<Point> points,
             std::vector<double> values, std::vector<int> free,
             std::vector<BoundTransform> transforms)
-        : model_(model), method_(method), points_(std::move(points)),
-          values_(std::move(values)), free_(std::move(free)),
-          transforms_(std::move(transforms)), gradient_(values_.size()),
+        : model_(model), method_(method), points_(std::move(points)), values_(std::move(values)),
+          free_(std::move(free)), transforms_(std::move(transforms)), gradient_(values_.size()),
           slopeGradient_(values_.size()) {}
 
     std::size_t pointCount() const { return points_.size(); }
@@ -84,8 +83,9 @@ public:
             }
             // In extended precision the difference keeps the digits that the rounding of f
             // to double would take from residuals near the rounding of the data.
-            r[i] = precise_ ? static_cast<double>((model_.preciseValue(q.preciseX, p.data()) - q.y) / w)
-                            : (f - static_cast<double>(q.y)) / w;
+            r[i] = precise_
+                       ? static_cast<double>((model_.preciseValue(q.preciseX, p.data()) - q.y) / w)
+                       : (f - static_cast<double>(q.y)) / w;
             if (!std::isfinite(r[i])) {
                 failedX_ = q.x;
                 return false;
@@ -116,8 +116,7 @@ public:
             // dr/dp = g / S - r f' dx^2 (df'/dp) / S^2.
             const double f = model_.value(q.x, p.data());
             const double s = model_.slope(q.x, p.data());
-            if (!model_.slopeGradient(q.x, p.data(), slopeGradient_.data()) ||
-                !std::isfinite(s))
+            if (!model_.slopeGradient(q.x, p.data(), slopeGradient_.data()) || !std::isfinite(s))
                 return failAt(q.x);
             const double S2 = q.dy * q.dy + s * s * q.dx * q.dx;
             const double S = std::sqrt(S2);
@@ -259,10 +258,12 @@ Judgement judge(Problem& problem, const std::vector<double>& z, double offsetLim
     const double s2 = j.rss / dof;
     bool stepSmall = true;
     for (std::size_t k = 0; k < c; ++k) {
-        const double pk = p[static_cast<std::size_t>(problem.free()[static_cast<std::size_t>(j.columns[k])])];
+        const double pk =
+            p[static_cast<std::size_t>(problem.free()[static_cast<std::size_t>(j.columns[k])])];
         const double sigma = std::sqrt(s2 * j.analysis.inverse[k * c + k]);
         const double step = std::fabs(j.analysis.step[k]);
-        stepSmall = stepSmall && (step <= STEP_RELATIVE * std::fabs(pk) || step <= STEP_OF_SIGMA * sigma);
+        stepSmall =
+            stepSmall && (step <= STEP_RELATIVE * std::fabs(pk) || step <= STEP_OF_SIGMA * sigma);
     }
     const bool exact = j.analysis.residualNorm <= EXACT_FIT * norm;
     j.verdict = (exact || (j.analysis.offset <= offsetLimit && stepSmall)) ? Verdict::Minimum
@@ -305,9 +306,9 @@ void run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vect
     parameters.trs = method;
     parameters.scale = gsl_multifit_nlinear_scale_more;
     parameters.solver = gsl_multifit_nlinear_solver_qr;
-    std::unique_ptr<gsl_multifit_nlinear_workspace, void (*)(gsl_multifit_nlinear_workspace*)>
-        w(gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &parameters, n, m),
-          gsl_multifit_nlinear_free);
+    std::unique_ptr<gsl_multifit_nlinear_workspace, void (*)(gsl_multifit_nlinear_workspace*)> w(
+        gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &parameters, n, m),
+        gsl_multifit_nlinear_free);
     gsl_vector* start = gsl_vector_alloc(m);
     for (std::size_t j = 0; j < m; ++j)
         gsl_vector_set(start, j, z0[j]);
@@ -471,8 +472,7 @@ NonlinearResult failed(std::string message, int iterations = 0) {
 
 } // namespace
 
-NonlinearResult fitNonlinear(const UserModel& model, ErrorMethod method,
-                             const NonlinearData& data,
+NonlinearResult fitNonlinear(const UserModel& model, ErrorMethod method, const NonlinearData& data,
                              const std::vector<ParameterSetting>& settings) {
     // GSL's default handler aborts the program.
     gsl_set_error_handler_off();
@@ -554,8 +554,10 @@ NonlinearResult fitNonlinear(const UserModel& model, ErrorMethod method,
     const std::size_t c = final.columns.size();
     for (std::size_t a = 0; a < c; ++a)
         for (std::size_t b = 0; b < c; ++b) {
-            const auto ka = static_cast<std::size_t>(free[static_cast<std::size_t>(final.columns[a])]);
-            const auto kb = static_cast<std::size_t>(free[static_cast<std::size_t>(final.columns[b])]);
+            const auto ka =
+                static_cast<std::size_t>(free[static_cast<std::size_t>(final.columns[a])]);
+            const auto kb =
+                static_cast<std::size_t>(free[static_cast<std::size_t>(final.columns[b])]);
             result.covariance[ka][kb] = factor * final.analysis.inverse[a * c + b];
         }
     for (std::size_t k = 0; k < values.size(); ++k)

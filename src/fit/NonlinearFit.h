@@ -34,7 +34,7 @@ struct NonlinearResult {
     std::vector<std::vector<double>> covariance;
     // Sum of squared residuals: unweighted with "Estimate dY", chi-square otherwise.
     double residualSumOfSquares = 0;
-    int degreesOfFreedom = 0;            // points - free parameters
+    int degreesOfFreedom = 0;             // points - free parameters
     double residualStandardDeviation = 0; // sqrt(RSS / dof), "Estimate dY"
     double reducedChiSquare = 0;          // chi-square / dof, the weighted methods
     int iterations = 0;
@@ -46,6 +46,5 @@ struct NonlinearResult {
 // Least squares for a user model over GSL's trust-region solvers. Never throws for
 // anything the data or the settings can do; every refusal comes back as `failure`.
 // settings holds one entry per parameter of the model.
-NonlinearResult fitNonlinear(const UserModel& model, ErrorMethod method,
-                             const NonlinearData& data,
+NonlinearResult fitNonlinear(const UserModel& model, ErrorMethod method, const NonlinearData& data,
                              const std::vector<ParameterSetting>& settings);

@@ -7,7 +7,9 @@ namespace nonlinear_messages {
 namespace {
 
 // A value in a message: enough digits to find the point in the table.
-std::string number(double v) { return FormatGeneral(v, 15); }
+std::string number(double v) {
+    return FormatGeneral(v, 15);
+}
 
 // "b", "b and c", "a, b and c".
 std::string nameList(const std::vector<std::string>& names) {
@@ -22,7 +24,9 @@ std::string nameList(const std::vector<std::string>& names) {
 
 } // namespace
 
-std::string blankEquation() { return "The fitting equation is blank."; }
+std::string blankEquation() {
+    return "The fitting equation is blank.";
+}
 
 std::string syntaxError(const std::string& parserMessage, const std::string& text,
                         std::size_t position) {
@@ -38,7 +42,9 @@ std::string syntaxError(const std::string& parserMessage, const std::string& tex
     return message + ", at \"" + rest + "\".";
 }
 
-std::string noX() { return "The equation does not use x."; }
+std::string noX() {
+    return "The equation does not use x.";
+}
 
 std::string noParameters() {
     return "The equation has no parameter to fit: every name other than x and the "
@@ -54,7 +60,9 @@ std::string settingsMismatch(int parameters, int settings) {
            std::to_string(settings) + " settings were given.";
 }
 
-std::string dataMismatch() { return "The data columns of the fit differ in length."; }
+std::string dataMismatch() {
+    return "The data columns of the fit differ in length.";
+}
 
 std::string startNotNumber(const std::string& name) {
     return "The start value of " + name + " is not a number.";
@@ -72,7 +80,9 @@ std::string startOutsideBounds(const std::string& name) {
     return "The start value of " + name + " lies outside its bounds.";
 }
 
-std::string everythingFixed() { return "Every parameter is fixed: there is nothing to fit."; }
+std::string everythingFixed() {
+    return "Every parameter is fixed: there is nothing to fit.";
+}
 
 std::string tooFewPoints(int freeParameters, int points) {
     return "A fit of " + std::to_string(freeParameters) + " free parameter" +
@@ -111,8 +121,8 @@ std::string notConverged(int iterations) {
 std::string cannotBeDetermined(const std::vector<std::string>& names) {
     if (names.size() == 1)
         return "The parameter " + names[0] + " cannot be determined from these data.";
-    return "The parameters " + nameList(names) + (names.size() == 2 ? " cannot both" : " cannot all") +
-           " be determined from these data.";
+    return "The parameters " + nameList(names) +
+           (names.size() == 2 ? " cannot both" : " cannot all") + " be determined from these data.";
 }
 
 std::string plateau(const std::string& name) {

@@ -25,7 +25,7 @@ std::string lowerNotBelowUpper(const std::string& name);
 std::string startOutsideBounds(const std::string& name);
 std::string everythingFixed();
 std::string tooFewPoints(int freeParameters, int points);
-std::string notFinite(int point);          // 1-based
+std::string notFinite(int point); // 1-based
 std::string errorBarNotPositive(const std::string& column, int point, double value);
 std::string cannotEvaluateAtStart(double x);
 std::string derivativeAtStart(double x);

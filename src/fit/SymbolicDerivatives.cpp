@@ -15,9 +15,10 @@ namespace {
 
 // Beyond these the algebra's time and the derivatives' length grow faster than a fit
 // gains from them; no law typed by hand comes near.
-constexpr int MOST_TOKENS = 600;
-constexpr int MOST_DEPTH = 40;
-constexpr std::size_t MOST_NODES = 4000;
+constexpr int MOST_TOKENS = 160;
+constexpr int MOST_DEPTH = 16;
+constexpr int MOST_TOWER = 4; // powers of powers
+constexpr std::size_t MOST_NODES = 3000;
 
 struct Unsupported {};
 
@@ -51,6 +52,14 @@ private:
         }
         return false;
     }
+    // The algebra throws on a division by an exact zero, on 0^y and log(0), some of them
+    // only while differentiating, and leaks memory when it does: such equations (which
+    // fail everywhere, or hold a removable 0^y) are left to differences.
+    static const GiNaC::ex& nonZero(const GiNaC::ex& e) {
+        if (e.is_zero())
+            throw Unsupported{};
+        return e;
+    }
     void count() {
         if (++tokens_ > MOST_TOKENS)
             throw Unsupported{};
@@ -74,7 +83,7 @@ private:
             if (take('*'))
                 e = e * unary();
             else if (take('/'))
-                e = e / unary();
+                e = e / nonZero(unary());
             else
                 return e;
             count();
@@ -92,7 +101,12 @@ private:
         if (!take('^'))
             return base;
         count();
-        return GiNaC::pow(base, unary()); // right to left, and 2^-3 is allowed
+        // Towers of powers make the derivatives grow fastest.
+        if (++tower_ > MOST_TOWER)
+            throw Unsupported{};
+        GiNaC::ex e = GiNaC::pow(nonZero(base), unary()); // right to left, 2^-3 allowed
+        --tower_;
+        return e;
     }
     GiNaC::ex primary() {
         count();
@@ -151,26 +165,44 @@ private:
             throw Unsupported{};
         --depth_;
         if (args.size() == 2 && name == "pow")
-            return GiNaC::pow(args[0], args[1]);
+            return GiNaC::pow(nonZero(args[0]), args[1]);
         if (args.size() != 1)
             throw Unsupported{};
         const GiNaC::ex& u = args[0];
-        if (name == "exp") return GiNaC::exp(u);
-        if (name == "log") return GiNaC::log(u);
-        if (name == "log10") return GiNaC::log(u) / GiNaC::log(GiNaC::ex(10));
-        if (name == "log2") return GiNaC::log(u) / GiNaC::log(GiNaC::ex(2));
-        if (name == "exp2") return GiNaC::pow(2, u);
-        if (name == "sqrt") return GiNaC::sqrt(u);
-        if (name == "abs") return GiNaC::abs(u);
-        if (name == "sin") return GiNaC::sin(u);
-        if (name == "cos") return GiNaC::cos(u);
-        if (name == "tan") return GiNaC::tan(u);
-        if (name == "asin") return GiNaC::asin(u);
-        if (name == "acos") return GiNaC::acos(u);
-        if (name == "atan") return GiNaC::atan(u);
-        if (name == "sinh") return GiNaC::sinh(u);
-        if (name == "cosh") return GiNaC::cosh(u);
-        if (name == "tanh") return GiNaC::tanh(u);
+        if (name.compare(0, 3, "log") == 0)
+            nonZero(u);
+        if (name == "exp")
+            return GiNaC::exp(u);
+        if (name == "log")
+            return GiNaC::log(u);
+        if (name == "log10")
+            return GiNaC::log(u) / GiNaC::log(GiNaC::ex(10));
+        if (name == "log2")
+            return GiNaC::log(u) / GiNaC::log(GiNaC::ex(2));
+        if (name == "exp2")
+            return GiNaC::pow(2, u);
+        if (name == "sqrt")
+            return GiNaC::sqrt(u);
+        if (name == "abs")
+            return GiNaC::abs(u);
+        if (name == "sin")
+            return GiNaC::sin(u);
+        if (name == "cos")
+            return GiNaC::cos(u);
+        if (name == "tan")
+            return GiNaC::tan(u);
+        if (name == "asin")
+            return GiNaC::asin(u);
+        if (name == "acos")
+            return GiNaC::acos(u);
+        if (name == "atan")
+            return GiNaC::atan(u);
+        if (name == "sinh")
+            return GiNaC::sinh(u);
+        if (name == "cosh")
+            return GiNaC::cosh(u);
+        if (name == "tanh")
+            return GiNaC::tanh(u);
         throw Unsupported{};
     }
 
@@ -179,6 +211,7 @@ private:
     std::size_t pos_ = 0;
     int tokens_ = 0;
     int depth_ = 0;
+    int tower_ = 0;
 };
 
 // The number of nodes of e as a tree, counted up to `most`: printing writes every shared
@@ -212,7 +245,10 @@ std::string parserFunction(const GiNaC::ex& e) {
 // run, and the rounding of a sum depends on its order.
 std::string parserText(const GiNaC::ex& e) {
     if (GiNaC::is_a<GiNaC::numeric>(e)) {
-        const double v = GiNaC::ex_to<GiNaC::numeric>(e).to_double();
+        const GiNaC::numeric& n = GiNaC::ex_to<GiNaC::numeric>(e);
+        if (!n.is_real())
+            throw Unsupported{};
+        const double v = n.to_double();
         if (!std::isfinite(v))
             throw Unsupported{};
         char text[32];
@@ -354,18 +390,30 @@ long double PreciseExpression::evaluate(const long double* variables) const {
     using F = Function;
     const long double u = operands[0].evaluate(variables);
     switch (function) {
-    case F::Exp: return std::exp(u);
-    case F::Log: return std::log(u);
-    case F::Sin: return std::sin(u);
-    case F::Cos: return std::cos(u);
-    case F::Tan: return std::tan(u);
-    case F::Asin: return std::asin(u);
-    case F::Acos: return std::acos(u);
-    case F::Atan: return std::atan(u);
-    case F::Sinh: return std::sinh(u);
-    case F::Cosh: return std::cosh(u);
-    case F::Tanh: return std::tanh(u);
-    case F::Abs: break;
+    case F::Exp:
+        return std::exp(u);
+    case F::Log:
+        return std::log(u);
+    case F::Sin:
+        return std::sin(u);
+    case F::Cos:
+        return std::cos(u);
+    case F::Tan:
+        return std::tan(u);
+    case F::Asin:
+        return std::asin(u);
+    case F::Acos:
+        return std::acos(u);
+    case F::Atan:
+        return std::atan(u);
+    case F::Sinh:
+        return std::sinh(u);
+    case F::Cosh:
+        return std::cosh(u);
+    case F::Tanh:
+        return std::tanh(u);
+    case F::Abs:
+        break;
     }
     return std::fabs(u);
 }

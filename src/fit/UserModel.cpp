@@ -19,11 +19,10 @@ constexpr int MOST_PARAMETERS = 30;
 // The parser's functions: names that are never parameters.
 bool isFunctionName(const std::string& word) {
     static const char* const FUNCTIONS[] = {
-        "abs",  "acos",  "acosh", "arg",  "asin",  "asinh", "atan",  "atan2", "atanh",
-        "cbrt", "ceil",  "conj",  "cos",  "cosh",  "cot",   "csc",   "eval",  "exp",
-        "exp2", "floor", "hypot", "if",   "imag",  "int",   "log",   "log10", "log2",
-        "max",  "min",   "polar", "pow",  "real",  "sec",   "sin",   "sinh",  "sqrt",
-        "tan",  "tanh",  "trunc"};
+        "abs",   "acos", "acosh", "arg",  "asin", "asinh", "atan", "atan2", "atanh", "cbrt",
+        "ceil",  "conj", "cos",   "cosh", "cot",  "csc",   "eval", "exp",   "exp2",  "floor",
+        "hypot", "if",   "imag",  "int",  "log",  "log10", "log2", "max",   "min",   "polar",
+        "pow",   "real", "sec",   "sin",  "sinh", "sqrt",  "tan",  "tanh",  "trunc"};
     return std::any_of(std::begin(FUNCTIONS), std::end(FUNCTIONS),
                        [&](const char* f) { return word == f; });
 }
@@ -197,8 +196,8 @@ std::variant<UserModel, UserModel::ParseFailure> UserModel::parse(const std::str
         auto rewritten = parsed(d->value, variables);
         auto slope = parsed(d->slope, variables);
         std::vector<Equation> gradient, slopeGradient;
-        bool complete = rewritten && slope &&
-                        sameValues(parts->value, *rewritten, names.parameters.size());
+        bool complete =
+            rewritten && slope && sameValues(parts->value, *rewritten, names.parameters.size());
         for (std::size_t k = 0; complete && k < names.parameters.size(); ++k) {
             auto dp = parsed(d->parameter[k], variables);
             auto dxp = parsed(d->slopeParameter[k], variables);
@@ -218,13 +217,21 @@ std::variant<UserModel, UserModel::ParseFailure> UserModel::parse(const std::str
     return UserModel(std::move(parts));
 }
 
-const std::string& UserModel::text() const { return parts_->text; }
+const std::string& UserModel::text() const {
+    return parts_->text;
+}
 
-const std::vector<std::string>& UserModel::parameterNames() const { return parts_->names; }
+const std::vector<std::string>& UserModel::parameterNames() const {
+    return parts_->names;
+}
 
-int UserModel::parameterCount() const { return static_cast<int>(parts_->names.size()); }
+int UserModel::parameterCount() const {
+    return static_cast<int>(parts_->names.size());
+}
 
-bool UserModel::hasAnalyticDerivatives() const { return parts_->slope.has_value(); }
+bool UserModel::hasAnalyticDerivatives() const {
+    return parts_->slope.has_value();
+}
 
 double UserModel::value(double x, const double* p) const {
     parts_->load(x, p);
@@ -247,9 +254,8 @@ bool UserModel::parameterGradient(double x, const double* p, double* gradient) c
     parts_->load(x, p);
     bool all = true;
     for (std::size_t k = 0; k < n; ++k) {
-        gradient[k] = hasAnalyticDerivatives()
-                          ? parts_->evaluate(parts_->parameterDerivatives[k])
-                          : std::numeric_limits<double>::quiet_NaN();
+        gradient[k] = hasAnalyticDerivatives() ? parts_->evaluate(parts_->parameterDerivatives[k])
+                                               : std::numeric_limits<double>::quiet_NaN();
         all = all && std::isfinite(gradient[k]);
     }
     if (all)

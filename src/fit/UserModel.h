@@ -24,7 +24,7 @@ public:
     UserModel& operator=(UserModel&&) noexcept;
     ~UserModel();
 
-    const std::string& text() const;                       // as typed
+    const std::string& text() const;                        // as typed
     const std::vector<std::string>& parameterNames() const; // in order of first appearance
     int parameterCount() const;
     // Whether the derivatives come from the equation rather than from differences.

@@ -77,7 +77,9 @@ NistNonlinearProblem loadNistNonlinear(const std::string& folder, const std::str
     return problem;
 }
 
-std::size_t nistIndex(const std::string& parameter) { return std::stoul(parameter.substr(1)) - 1; }
+std::size_t nistIndex(const std::string& parameter) {
+    return std::stoul(parameter.substr(1)) - 1;
+}
 
 std::vector<ParameterSetting> nistStart(const UserModel& model, const NistNonlinearProblem& problem,
                                         int start) {

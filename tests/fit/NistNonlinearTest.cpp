@@ -46,8 +46,8 @@ public:
         for (const Row& r : table()) {
             if (r.converged) {
                 ++solved;
-                std::printf("%-16s %9.1f %9.1f %9.1f %6d\n", r.run.c_str(), r.parameters,
-                            r.sigmas, r.rss, r.iterations);
+                std::printf("%-16s %9.1f %9.1f %9.1f %6d\n", r.run.c_str(), r.parameters, r.sigmas,
+                            r.rss, r.iterations);
             } else {
                 std::printf("%-16s failed: %s\n", r.run.c_str(), r.failure.c_str());
             }
@@ -78,7 +78,8 @@ TEST_P(NistNonlinear, certifiedValuesFromBothStarts) {
         row.parameters = row.sigmas = 15;
         for (std::size_t k = 0; k < settings.size(); ++k) {
             const std::size_t b = nistIndex(model.parameterNames()[k]);
-            row.parameters = std::min(row.parameters, digits(result.values[k], problem.estimate[b]));
+            row.parameters =
+                std::min(row.parameters, digits(result.values[k], problem.estimate[b]));
             row.sigmas = std::min(row.sigmas, digits(result.sigmas[k], problem.deviation[b]));
         }
         row.rss = digits(result.residualSumOfSquares, problem.residualSumOfSquares);
@@ -96,7 +97,8 @@ std::string caseName(const ::testing::TestParamInfo<std::tuple<NistNonlinearCase
 }
 
 INSTANTIATE_TEST_SUITE_P(AllProblems, NistNonlinear,
-                         ::testing::Combine(::testing::ValuesIn(nistNonlinearCases()), ::testing::Values(0, 1)),
+                         ::testing::Combine(::testing::ValuesIn(nistNonlinearCases()),
+                                            ::testing::Values(0, 1)),
                          caseName);
 
 } // namespace

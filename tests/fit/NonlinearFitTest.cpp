@@ -1,5 +1,5 @@
-#include "fit/Dxidyi.h"
 #include "fit/NonlinearFit.h"
+#include "fit/Dxidyi.h"
 #include "fit/NonlinearMessages.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,9 @@
 
 namespace {
 
-UserModel model(const std::string& text) { return std::get<UserModel>(UserModel::parse(text)); }
+UserModel model(const std::string& text) {
+    return std::get<UserModel>(UserModel::parse(text));
+}
 
 std::vector<ParameterSetting> starts(const std::vector<double>& values) {
     std::vector<ParameterSetting> settings;
@@ -40,25 +42,53 @@ TEST(NonlinearFit, errorMethodsOnHandCheckedCases) {
         double goodness; // residual standard deviation, or reduced chi-square
     };
     const Row rows[] = {
-        {"unit weights: sigma scaled by RSS/dof", "a + b*x", ErrorMethod::ESTDY,
-         threePoints(0, {}), {-2.0 / 3, 2.5}, {0.623609564, 0.288675135}, std::sqrt(1.0 / 6)},
-        {"one parameter, nonlinear engine", "a*x^2", ErrorMethod::ESTDY, threePoints(0, {}),
-         {81.0 / 98}, {std::sqrt(201.0 / 19208)}, std::sqrt(201.0 / 196)},
-        {"dY = 1: sigma absolute", "a + b*x", ErrorMethod::DYI, threePoints(0, {1, 1, 1}),
-         {-2.0 / 3, 2.5}, {std::sqrt(14.0 / 6), std::sqrt(0.5)}, 1.0 / 6},
-        {"dY = 2: sigma doubles, chi-square a quarter", "a + b*x", ErrorMethod::DYI,
-         threePoints(0, {2, 2, 2}), {-2.0 / 3, 2.5}, {2 * std::sqrt(14.0 / 6), 2 * std::sqrt(0.5)},
+        {"unit weights: sigma scaled by RSS/dof",
+         "a + b*x",
+         ErrorMethod::ESTDY,
+         threePoints(0, {}),
+         {-2.0 / 3, 2.5},
+         {0.623609564, 0.288675135},
+         std::sqrt(1.0 / 6)},
+        {"one parameter, nonlinear engine",
+         "a*x^2",
+         ErrorMethod::ESTDY,
+         threePoints(0, {}),
+         {81.0 / 98},
+         {std::sqrt(201.0 / 19208)},
+         std::sqrt(201.0 / 196)},
+        {"dY = 1: sigma absolute",
+         "a + b*x",
+         ErrorMethod::DYI,
+         threePoints(0, {1, 1, 1}),
+         {-2.0 / 3, 2.5},
+         {std::sqrt(14.0 / 6), std::sqrt(0.5)},
+         1.0 / 6},
+        {"dY = 2: sigma doubles, chi-square a quarter",
+         "a + b*x",
+         ErrorMethod::DYI,
+         threePoints(0, {2, 2, 2}),
+         {-2.0 / 3, 2.5},
+         {2 * std::sqrt(14.0 / 6), 2 * std::sqrt(0.5)},
          1.0 / 24},
-        {"unequal dY", "a + b*x", ErrorMethod::DYI, threePoints(0, {0.5, 1, 2}),
-         {-10.0 / 33, 25.0 / 11}, {}, 4.0 / 33},
-        {"dX negligible: as dY alone", "a + b*x", ErrorMethod::DXIDYI,
-         threePoints(1e-9L, {1, 1, 1}), {-2.0 / 3, 2.5}, {std::sqrt(14.0 / 6), std::sqrt(0.5)},
+        {"unequal dY",
+         "a + b*x",
+         ErrorMethod::DYI,
+         threePoints(0, {0.5, 1, 2}),
+         {-10.0 / 33, 25.0 / 11},
+         {},
+         4.0 / 33},
+        {"dX negligible: as dY alone",
+         "a + b*x",
+         ErrorMethod::DXIDYI,
+         threePoints(1e-9L, {1, 1, 1}),
+         {-2.0 / 3, 2.5},
+         {std::sqrt(14.0 / 6), std::sqrt(0.5)},
          1.0 / 6},
     };
     for (const Row& row : rows) {
         const UserModel m = model(row.equation);
-        const NonlinearResult r =
-            fitNonlinear(m, row.method, row.data, starts(std::vector<double>(row.values.size(), 1)));
+        const NonlinearResult r = fitNonlinear(m, row.method, row.data,
+                                               starts(std::vector<double>(row.values.size(), 1)));
         ASSERT_TRUE(r.converged()) << row.what << ": " << r.failure;
         for (std::size_t k = 0; k < row.values.size(); ++k)
             EXPECT_NEAR(r.values[k], row.values[k], 1e-9) << row.what;
@@ -88,8 +118,10 @@ TEST(NonlinearFit, straightLineWithXAndYErrorsAgreesWithTheBuiltInFit) {
     ASSERT_EQ(york.Fit(), FIT_OK);
 
     const NonlinearResult r = fitNonlinear(model("a + b*x"), ErrorMethod::DXIDYI,
-                                           {{1, 2, 3, 4}, {2.1L, 3.9L, 6.2L, 7.8L},
-                                            {0.1L, 0.1L, 0.1L, 0.1L}, {0.2L, 0.2L, 0.2L, 0.2L}},
+                                           {{1, 2, 3, 4},
+                                            {2.1L, 3.9L, 6.2L, 7.8L},
+                                            {0.1L, 0.1L, 0.1L, 0.1L},
+                                            {0.2L, 0.2L, 0.2L, 0.2L}},
                                            starts({1, 1}));
     ASSERT_TRUE(r.converged()) << r.failure;
     EXPECT_NEAR(r.values[0], 0.139744, 5e-7);
@@ -189,9 +221,13 @@ TEST(NonlinearFit, failuresAreMessagesAndNothingElse) {
     const Row rows[] = {
         {"a + b*x", ErrorMethod::ESTDY, line, starts({1}),
          "The model has 2 parameters but 1 settings were given."},
-        {"a + b*x", ErrorMethod::DYI, {{1, 2, 3}, {2, 4, 7}, {}, {1, 1}}, starts({1, 1}),
+        {"a + b*x",
+         ErrorMethod::DYI,
+         {{1, 2, 3}, {2, 4, 7}, {}, {1, 1}},
+         starts({1, 1}),
          "The data columns of the fit differ in length."},
-        {"a + b*x", ErrorMethod::ESTDY, line, starts({1, nan}), "The start value of b is not a number."},
+        {"a + b*x", ErrorMethod::ESTDY, line, starts({1, nan}),
+         "The start value of b is not a number."},
         {"a + b*x", ErrorMethod::ESTDY, line, bounded(nan, 2, 1), "A bound of b is not a number."},
         {"a + b*x", ErrorMethod::ESTDY, line, bounded(2, 1, 1.5),
          "The lower bound of b is not below its upper bound."},
@@ -201,7 +237,10 @@ TEST(NonlinearFit, failuresAreMessagesAndNothingElse) {
          "Every parameter is fixed: there is nothing to fit."},
         {"a + b*x + c*x^2", ErrorMethod::ESTDY, line, starts({1, 1, 1}),
          "A fit of 3 free parameters needs at least 4 points; there are 3."},
-        {"a + b*x", ErrorMethod::ESTDY, {{1, 2, inf}, {2, 4, 7}, {}, {}}, starts({1, 1}),
+        {"a + b*x",
+         ErrorMethod::ESTDY,
+         {{1, 2, inf}, {2, 4, 7}, {}, {}},
+         starts({1, 1}),
          "Point 3 holds a value that is not a finite number."},
         {"a + b*x", ErrorMethod::DYI, threePoints(0, {1, 0, 1}), starts({1, 1}),
          "Error bars must be greater than zero: point 2 has dY = 0."},
@@ -213,7 +252,9 @@ TEST(NonlinearFit, failuresAreMessagesAndNothingElse) {
          "The derivatives of the equation cannot be evaluated at x = 1 with the start values."},
         {"a*b*x", ErrorMethod::ESTDY, line, starts({1, 1}),
          "The parameters a and b cannot both be determined from these data."},
-        {"a*b*x + c*x + d*x^2", ErrorMethod::ESTDY, {{1, 2, 3, 4, 5}, {1, 3, 2, 5, 4}, {}, {}},
+        {"a*b*x + c*x + d*x^2",
+         ErrorMethod::ESTDY,
+         {{1, 2, 3, 4, 5}, {1, 3, 2, 5, 4}, {}, {}},
          starts({1, 1, 1, 1}),
          "The parameters a, b and c cannot all be determined from these data."},
         // The curve is flat in b from the start: exp(-1000 x) is 0.
@@ -222,17 +263,20 @@ TEST(NonlinearFit, failuresAreMessagesAndNothingElse) {
          "start values."},
     };
     for (const Row& row : rows) {
-        const NonlinearResult r = fitNonlinear(model(row.equation), row.method, row.data, row.settings);
+        const NonlinearResult r =
+            fitNonlinear(model(row.equation), row.method, row.data, row.settings);
         EXPECT_EQ(r.failure, row.message) << row.equation;
         EXPECT_FALSE(r.converged());
         EXPECT_TRUE(r.values.empty() && r.sigmas.empty()) << row.equation;
     }
     // The texts the tests cannot reach without a pathological problem.
-    EXPECT_EQ(nonlinear_messages::notConverged(3000), "The fit did not converge after 3000 iterations.");
+    EXPECT_EQ(nonlinear_messages::notConverged(3000),
+              "The fit did not converge after 3000 iterations.");
     EXPECT_EQ(nonlinear_messages::cannotEvaluateDuringFit(0.25),
               "The fit stopped: the equation or its derivatives cannot be evaluated at x = 0.25.");
     EXPECT_EQ(nonlinear_messages::endedAtLowerBound("k"), "k ended at its lower bound.");
-    EXPECT_EQ(nonlinear_messages::tooFewPoints(1, 1), "A fit of 1 free parameter needs at least 2 points; there is 1.");
+    EXPECT_EQ(nonlinear_messages::tooFewPoints(1, 1),
+              "A fit of 1 free parameter needs at least 2 points; there is 1.");
 }
 
 // No point limit: a long table is fitted whole.

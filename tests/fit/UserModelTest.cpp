@@ -62,7 +62,8 @@ TEST(UserModel, refusals) {
               "The equation has no parameter to fit: every name other than x and the "
               "functions is one, as a and b in a*exp(-x/b).");
     // The position counts from the start of the text as typed, "y =" included.
-    EXPECT_EQ(refusal("y = a*x + * b"), "Syntax error at character 11 of the equation, at \"* b\".");
+    EXPECT_EQ(refusal("y = a*x + * b"),
+              "Syntax error at character 11 of the equation, at \"* b\".");
     EXPECT_EQ(refusal("a*(x + b"), "Missing ')' at character 9 of the equation, at its end.");
     std::string many = "x";
     for (int i = 0; i <= 30; ++i)
@@ -99,7 +100,8 @@ TEST(UserModel, derivativesAgreeWithDifferences) {
             const double down = model.value(x, q.data()), slopeDown = model.slope(x, q.data());
             q[k] = p[k];
             EXPECT_NEAR(g[k], (up - down) / (2 * h), 1e-6) << row.text << " d/dp" << k;
-            EXPECT_NEAR(gs[k], (slopeUp - slopeDown) / (2 * h), 1e-4) << row.text << " d2/dxdp" << k;
+            EXPECT_NEAR(gs[k], (slopeUp - slopeDown) / (2 * h), 1e-4)
+                << row.text << " d2/dxdp" << k;
         }
         const double slope = (model.value(x + h, p) - model.value(x - h, p)) / (2 * h);
         EXPECT_NEAR(model.slope(x, p), slope, 1e-6) << row.text;

@@ -21,7 +21,9 @@ void check(bool condition) {
         std::abort();
 }
 
-bool finiteOrNaN(double v) { return std::isfinite(v) || std::isnan(v); }
+bool finiteOrNaN(double v) {
+    return std::isfinite(v) || std::isnan(v);
+}
 
 } // namespace
 
