@@ -234,6 +234,8 @@ void TMainForm::showStartUpState() {
 
 void TMainForm::replaceDocument(Document document) {
     grid_->tableModel().replaceDocument(std::move(document));
+    if (!document_.modified)
+        history_->saved(document_);
     showGraphSettings();
     showCheckMarks();
 }
@@ -323,10 +325,15 @@ TMainForm::CommittedEdit TMainForm::commitCellEdit() {
     return {!accepted, std::exchange(rejectedEntry_, std::nullopt)};
 }
 
-// Every way of closing asks first while there are unsaved changes. "Yes" saves under a
-// new name and keeps the window open, so the user sees that the document was written.
+// Every way of closing asks first while there are unsaved changes, an entry still being
+// typed among them. "Yes" saves under a new name and keeps the window open, so the user
+// sees that the document was written.
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!document_.modified) {
+    if (commitCellEdit().refused) {
+        event->ignore();
+        return;
+    }
+    if (!hasUnsavedChanges()) {
         event->accept();
         return;
     }
