@@ -55,6 +55,13 @@ int screenWidth() {
     return screen ? screen->size().width() : 1024;
 }
 
+// The buttons show icons only: assistive technology reads the command's caption (without
+// its mnemonic) and hint.
+void nameAfter(QToolButton& button, const QAction& command) {
+    button.setAccessibleName(QString(command.iconText()).remove(QLatin1Char('&')));
+    button.setAccessibleDescription(command.toolTip());
+}
+
 QFont equationFont() {
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(16);
@@ -98,6 +105,7 @@ void TMainForm::createCentralArea(const ScreenScale& scale, char decimalSeparato
     grid_ = new DataStringGrid(document_, scale, splitter);
     grid_->setObjectName(QStringLiteral("DataStringGrid"));
     grid_->setMinimumWidth(scale(TABLE_WIDTH));
+    grid_->setAccessibleName(QStringLiteral("Data Table"));
     editPopupMenu_ = buildEditPopupMenu(*actions_, this);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -114,6 +122,7 @@ void TMainForm::createCentralArea(const ScreenScale& scale, char decimalSeparato
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({scale(TABLE_WIDTH), scale(RESTORED_WIDTH)});
     splitter->handle(1)->setToolTip(QStringLiteral("Resize Data Table"));
+    splitter->handle(1)->setAccessibleName(splitter->handle(1)->toolTip());
     setCentralWidget(splitter);
 }
 
@@ -144,6 +153,11 @@ void TMainForm::createToolBar(const ScreenScale& scale) {
     bar->addActions({a.LabelChart, a.ShowErrorBars});
     bar->widgetForAction(a.ShowErrorBars)->setObjectName(QStringLiteral("ErrorBarsToolButton"));
     bar->addSeparator();
+    for (QAction* command : bar->actions())
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(command)))
+            nameAfter(*button, *command);
+    // The fit toggle is the "Fit Data" command's button, with a check state of its own.
+    nameAfter(*fitToolButton_, *a.FitDataAction);
 
     equationLabel_ = new QLabel(bar);
     equationLabel_->setObjectName(QStringLiteral("EquationLabel"));
