@@ -55,6 +55,12 @@ int screenWidth() {
     return screen ? screen->size().width() : 1024;
 }
 
+ScreenRect availableArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    return {area.left(), area.top(), area.width(), area.height()};
+}
+
 // The buttons show icons only: assistive technology reads the command's caption (without
 // its mnemonic) and hint.
 void nameAfter(QToolButton& button, const QAction& command) {
@@ -78,7 +84,9 @@ TMainForm::TMainForm(UiServices& ui, char decimalSeparator, QWidget* parent)
     setWindowTitle(QLatin1String(APPLICATION_TITLE));
     setWindowIcon(programIcon());
     const ScreenScale scale(screenWidth());
-    resize(scale(RESTORED_WIDTH), scale(RESTORED_HEIGHT));
+    const ScreenRect restored =
+        restoredWindowRect(scale, RESTORED_WIDTH, RESTORED_HEIGHT, availableArea());
+    setGeometry(restored.left, restored.top, restored.width, restored.height);
 
     buildMenuBar(*menuBar(), *actions_);
     createCentralArea(scale, decimalSeparator);
