@@ -24,6 +24,8 @@
 // In the start-up order of the program's dialogs.
 void TMainForm::createColumnDialogs() {
     newColumnDlg_ = new TNewColumnDlg(ui_, document_.table, this);
+    // The prompt names the name field, for assistive technology too, before the first use.
+    newColumnDlg_->setPrompt(QLatin1String(NEW_COLUMN_PROMPT));
     fitDlg_ = new TFitDlg(ui_, document_, this);
     deleteColumnDlg_ = new TDeleteColumnDlg(ui_, document_, this);
     columnLabelDlg_ = new TColumnLabelDlg(ui_, document_.table, this);

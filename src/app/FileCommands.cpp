@@ -49,7 +49,7 @@ void TMainForm::connectFileCommands() {
 // Work the user asked to keep is never thrown away: when Save As is cancelled or cannot
 // write, the command that asked stops. False then.
 bool TMainForm::offerToSave(const char* question, UiServices::Buttons buttons) {
-    if (!document_.modified)
+    if (!hasUnsavedChanges())
         return true;
     const UiServices::Answer answer =
         ui_.message(QLatin1String(question), QLatin1String(SAVE_CHANGES_CAPTION),

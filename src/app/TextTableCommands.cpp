@@ -5,6 +5,7 @@
 #include "app/MainActions.h"
 #include "common/KelvaneError.h"
 #include "document/DocumentEdits.h"
+#include "document/UndoHistory.h"
 #include "files/AtomicWrite.h"
 #include "files/FileMessages.h"
 #include "files/FileNames.h"
@@ -15,6 +16,7 @@
 #include "shell/UiServices.h"
 
 #include <QAction>
+#include <QScopeGuard>
 
 namespace {
 
@@ -65,6 +67,9 @@ void TMainForm::FileASCIIImportExecute() {
     keepRolesInTable(imported);
     imported.modified = false;
     replaceDocument(std::move(imported));
+    // The imported table is what closing measures changes against, as it stands once
+    // plotted (the plot chooses label formats), and also when a cell stops the plot.
+    const auto arrived = qScopeGuard([this] { history_->saved(document_); });
     ClearFit();
     RebuildPlot();
     if (const auto notice = importNotice(text.lineCount, document_.table.dataRowCount()))

@@ -25,16 +25,26 @@ std::optional<std::string> TMainForm::runCommand(UiServices& ui,
     return error;
 }
 
+// The flag, and the content too: the limits typed in the Axis Options window belong to the
+// document before any command has run.
+bool TMainForm::hasUnsavedChanges() const {
+    return document_.modified || !history_->isSaved(document_);
+}
+
 void TMainForm::connectUndoCommands() {
     onCommand(actions_->editUndo, &TMainForm::editUndoExecute);
     onCommand(actions_->editRedo, &TMainForm::editRedoExecute);
 }
 
+// A command that left the document other than it was saved is a change to save, whether or
+// not the command marked it so itself.
 void TMainForm::recordCommand() {
     if (std::exchange(historyRestarts_, false))
         history_->restart(document_);
     else
         history_->commandEnded(document_);
+    if (!history_->isSaved(document_))
+        document_.modified = true;
     actions_->editUndo->setEnabled(history_->canUndo());
     actions_->editRedo->setEnabled(history_->canRedo());
 }

@@ -55,6 +55,19 @@ int screenWidth() {
     return screen ? screen->size().width() : 1024;
 }
 
+ScreenRect availableArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    return {area.left(), area.top(), area.width(), area.height()};
+}
+
+// The buttons show icons only: assistive technology reads the command's caption (without
+// its mnemonic) and hint.
+void nameAfter(QToolButton& button, const QAction& command) {
+    button.setAccessibleName(QString(command.iconText()).remove(QLatin1Char('&')));
+    button.setAccessibleDescription(command.toolTip());
+}
+
 QFont equationFont() {
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(16);
@@ -71,7 +84,9 @@ TMainForm::TMainForm(UiServices& ui, char decimalSeparator, QWidget* parent)
     setWindowTitle(QLatin1String(APPLICATION_TITLE));
     setWindowIcon(programIcon());
     const ScreenScale scale(screenWidth());
-    resize(scale(RESTORED_WIDTH), scale(RESTORED_HEIGHT));
+    const ScreenRect restored =
+        restoredWindowRect(scale, RESTORED_WIDTH, RESTORED_HEIGHT, availableArea());
+    setGeometry(restored.left, restored.top, restored.width, restored.height);
 
     buildMenuBar(*menuBar(), *actions_);
     createCentralArea(scale, decimalSeparator);
@@ -98,6 +113,7 @@ void TMainForm::createCentralArea(const ScreenScale& scale, char decimalSeparato
     grid_ = new DataStringGrid(document_, scale, splitter);
     grid_->setObjectName(QStringLiteral("DataStringGrid"));
     grid_->setMinimumWidth(scale(TABLE_WIDTH));
+    grid_->setAccessibleName(QStringLiteral("Data Table"));
     editPopupMenu_ = buildEditPopupMenu(*actions_, this);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -114,6 +130,7 @@ void TMainForm::createCentralArea(const ScreenScale& scale, char decimalSeparato
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({scale(TABLE_WIDTH), scale(RESTORED_WIDTH)});
     splitter->handle(1)->setToolTip(QStringLiteral("Resize Data Table"));
+    splitter->handle(1)->setAccessibleName(splitter->handle(1)->toolTip());
     setCentralWidget(splitter);
 }
 
@@ -144,6 +161,11 @@ void TMainForm::createToolBar(const ScreenScale& scale) {
     bar->addActions({a.LabelChart, a.ShowErrorBars});
     bar->widgetForAction(a.ShowErrorBars)->setObjectName(QStringLiteral("ErrorBarsToolButton"));
     bar->addSeparator();
+    for (QAction* command : bar->actions())
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(command)))
+            nameAfter(*button, *command);
+    // The fit toggle is the "Fit Data" command's button, with a check state of its own.
+    nameAfter(*fitToolButton_, *a.FitDataAction);
 
     equationLabel_ = new QLabel(bar);
     equationLabel_->setObjectName(QStringLiteral("EquationLabel"));
@@ -235,6 +257,8 @@ void TMainForm::showStartUpState() {
 
 void TMainForm::replaceDocument(Document document) {
     grid_->tableModel().replaceDocument(std::move(document));
+    if (!document_.modified)
+        history_->saved(document_);
     showGraphSettings();
     showCheckMarks();
 }
@@ -324,10 +348,15 @@ TMainForm::CommittedEdit TMainForm::commitCellEdit() {
     return {!accepted, std::exchange(rejectedEntry_, std::nullopt)};
 }
 
-// Every way of closing asks first while there are unsaved changes. "Yes" saves under a
-// new name and keeps the window open, so the user sees that the document was written.
+// Every way of closing asks first while there are unsaved changes, an entry still being
+// typed among them. "Yes" saves under a new name and keeps the window open, so the user
+// sees that the document was written.
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!document_.modified) {
+    if (commitCellEdit().refused) {
+        event->ignore();
+        return;
+    }
+    if (!hasUnsavedChanges()) {
         event->accept();
         return;
     }

@@ -60,7 +60,8 @@ public:
 
     const Document& document() const { return document_; }
     // Puts another whole document in place (New, Open, import): the grid is reset through
-    // its model and the graph shows the new titles, colours, style and label formats. What
+    // its model and the graph shows the new titles, colours, style and label formats. A
+    // document that arrives unmodified is what later changes are measured against. What
     // the replacement then runs (ClearFit, RebuildPlot, the settings' commands) is the
     // caller's.
     void replaceDocument(Document document);
@@ -258,6 +259,11 @@ private:
     // --- end of column management and fit configuration
 
     // --- Undo and Redo (UndoCommands.cpp)
+public:
+    // Whether the document differs from what was last saved, opened, imported or made new,
+    // or a command marked it changed: closing, New, Open and import ask to save first.
+    bool hasUnsavedChanges() const;
+
 private:
     // Every command runs through here (the free runCommand shows its error): once the
     // outermost command has ended, whatever it changed in the document is one undo step.

@@ -54,6 +54,6 @@ Document UndoHistory::shown(Document snapshot) const {
     snapshot.currentFileName = current_.currentFileName;
     snapshot.selectionTop = 0;
     snapshot.selectionBottom = 0;
-    snapshot.modified = !sameContent(snapshot, saved_);
+    snapshot.modified = !isSaved(snapshot);
     return snapshot;
 }

@@ -4,10 +4,11 @@
 
 #include <deque>
 
-// Whether two documents hold the same content: the table, the fit configuration and every
-// setting of the graph. The file name, the unsaved-changes flag, the mouse selection and
-// the summary block of a shown fit are not content: saving, selecting rows or fitting
-// changes nothing to undo.
+// Whether two documents hold the same content: what Save writes (the table with the rows
+// out of sight, the roles, the fit configuration and every setting of the graph) and the
+// graph type, which the file does not keep but Undo takes back. The file name, the
+// unsaved-changes flag, the mouse selection and the summary block of a shown fit are not
+// content: saving, selecting rows or fitting changes nothing to undo and nothing to save.
 bool sameContent(const Document& a, const Document& b);
 
 // The document's past and undone future as whole snapshots, one per command that changed
@@ -24,10 +25,12 @@ public:
     void restart(const Document& document);
     // After a command: a change of content becomes one step (and drops the redo steps).
     void commandEnded(const Document& document);
-    // Save and Save As: Undo and Redo mark the document unmodified when they come back to
-    // this content. (Some commands change the content and leave the document unmodified,
-    // so the flag alone does not tell the saved content.)
+    // Save, Save As and import: the content the document is measured against from now on.
     void saved(const Document& document) { saved_ = document; }
+    // Whether the document holds the content last saved, opened, imported or made new:
+    // closing, New, Open and import ask to save while it does not, and Undo and Redo mark
+    // the document unmodified when they come back to it.
+    bool isSaved(const Document& document) const { return sameContent(document, saved_); }
 
     bool canUndo() const { return !undoSteps_.empty(); }
     bool canRedo() const { return !redoSteps_.empty(); }

@@ -111,6 +111,7 @@ void TFunctionForm::createControls() {
 
     richEdit1_ = new QTextEdit(this);
     richEdit1_->setObjectName(QStringLiteral("RichEdit1"));
+    richEdit1_->setAccessibleName(QStringLiteral("Instructions"));
     richEdit1_->setReadOnly(true);
     richEdit1_->setFocusPolicy(Qt::NoFocus);
     richEdit1_->setLineWrapMode(QTextEdit::NoWrap);

@@ -69,6 +69,7 @@ Chart::Chart(char decimalSeparator, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(plot_);
     plot_->setObjectName(QStringLiteral("Chart1Plot"));
+    plot_->setAccessibleName(QStringLiteral("Graph"));
     plot_->setBackground(Qt::white);
     plot_->axisRect()->setBackground(Qt::white);
     plot_->setCursor(Qt::CrossCursor);

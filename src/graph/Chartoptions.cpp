@@ -100,6 +100,8 @@ QGroupBox* TChartOptionsForm::createPanel(PlotAxis axis) {
     c.betweenLabel->setText(QStringLiteral("< ") + letter + QStringLiteral(" <"));
     c.minEdit = make<QLineEdit>(c.scaleGroup, named(axis, "MinEdit"));
     c.maxEdit = make<QLineEdit>(c.scaleGroup, named(axis, "MaxEdit"));
+    c.minLabel->setBuddy(c.minEdit);
+    c.maxLabel->setBuddy(c.maxEdit);
     for (QLineEdit* edit : {c.minEdit, c.maxEdit}) {
         edit->setMaximumWidth(90);
         edit->installEventFilter(this);

@@ -42,3 +42,10 @@ void TPrinterDlg::OKBtnClick() {
     copies_ = decision.copies;
     acceptInput();
 }
+
+// Whenever the dialog opens, a number typed replaces the one shown and Enter takes it.
+void TPrinterDlg::showEvent(QShowEvent* event) {
+    OkCancelDialog::showEvent(event);
+    numPrintComboBox_->setFocus();
+    numPrintComboBox_->lineEdit()->selectAll();
+}

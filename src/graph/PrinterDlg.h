@@ -17,6 +17,7 @@ public:
 
 protected:
     void OKBtnClick() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QComboBox* numPrintComboBox_;

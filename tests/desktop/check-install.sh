@@ -29,7 +29,9 @@ done
 file "$share/icons/hicolor/48x48/apps/$id.png" | grep -q "48 x 48" ||
   { echo "the 48 pixel icon is not 48 pixels"; exit 1; }
 
-desktop-file-validate "$share/applications/$id.desktop"
+# Hints count too: two main categories, for one, list the program twice in some menus.
+validation=$(desktop-file-validate "$share/applications/$id.desktop")
+[ -z "$validation" ] || { echo "$validation"; exit 1; }
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" > /dev/null
 
 update-mime-database "$share/mime"

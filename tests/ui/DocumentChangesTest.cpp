@@ -63,7 +63,10 @@ std::vector<DocumentChangesTest::Case> DocumentChangesTest::commandFamilies() {
              ::chooseColumns(d, {3, -1, 1, -1});
          }},
         {"row count", [&] { action("Rows80")->trigger(); },
-         [](Document& d) { d.table.setDataRowCount(80); }},
+         [](Document& d) {
+             d.table.setDataRowCount(80);
+             d.modified = true;
+         }},
         {"fitting function", [&] { action("PowerLawFit")->trigger(); },
          [](Document& d) {
              d.fitType = FitType::POWERLAW;
@@ -94,7 +97,10 @@ std::vector<DocumentChangesTest::Case> DocumentChangesTest::commandFamilies() {
              }};
              action("DeleteColumnAction")->trigger();
          },
-         [](Document& d) { deleteColumn(d, 4); }},
+         [](Document& d) {
+             deleteColumn(d, 4);
+             d.modified = true;
+         }},
         {"paste",
          [&] {
              QApplication::clipboard()->setText("5\t6");
@@ -174,7 +180,8 @@ TEST_F(DocumentChangesTest, UndoAndRedoTakeEveryCommandBackAndForth) {
 TEST_F(DocumentChangesTest, FittingIsNoStepAndUndoKeepsRedo) {
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 2; ++column)
-            ASSERT_TRUE(model().setData(model().index(row, column), QString::number(row * row + column)));
+            ASSERT_TRUE(
+                model().setData(model().index(row, column), QString::number(row * row + column)));
     auto* fitButton = child<QToolButton>("FitToolButton");
     fitButton->click();
     ASSERT_TRUE(fitButton->isChecked());

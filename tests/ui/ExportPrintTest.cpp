@@ -9,9 +9,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -212,6 +214,38 @@ TEST_F(ExportPrintTest, TheCopiesDialogDecidesHowManyJobsArePrinted) {
     EXPECT_TRUE(pdfPageText(ui.printedPdf, 1).contains(QLatin1String("Spring constant")));
     EXPECT_EQ(ui.printer().docName(), "Chart1");
     EXPECT_FALSE(doc().modified);
+}
+
+// Whenever the dialog opens, what the user types replaces the number shown and Enter takes
+// it: the copies field has the focus with its text selected, also after a use that ended on
+// a button.
+TEST_F(ExportPrintTest, TheCopiesFieldTakesWhatIsTypedWheneverTheDialogOpens) {
+    plotBarsAndFit();
+    ui.printedPdf = path("typed.pdf");
+    const auto typeInto = [](QDialog& dialog, const char* text) {
+        auto* copies = dialog.findChild<QComboBox*>("NumPrintComboBox");
+        EXPECT_EQ(dialog.focusWidget(), copies);
+        EXPECT_EQ(copies->lineEdit()->selectedText(), copies->currentText());
+        QTest::keyClicks(dialog.focusWidget(), QLatin1String(text));
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(copies->currentText(), QLatin1String(text));
+    };
+    ui.answers = {Answer::No};
+    ui.dialogScripts.push_back([&](QDialog& dialog) {
+        typeInto(dialog, "6");
+        dialog.findChild<QPushButton*>("CancelBtn")->click();
+        return dialog.result();
+    });
+    ui.dialogScripts.push_back([&](QDialog& dialog) {
+        typeInto(dialog, "2");
+        return dialog.result();
+    });
+    action("FilePrintData")->trigger();
+    action("FilePrintData")->trigger();
+    ASSERT_EQ(ui.messages.size(), 1u) << "6 copies ask first";
+    EXPECT_EQ(ui.messages[0].text, QString::fromStdString(copiesDecision("6").message.text));
+    EXPECT_EQ(ui.modalDialogTitles.size(), 2u);
+    EXPECT_TRUE(QFile::exists(ui.printedPdf)) << "2 copies accepted with Enter";
 }
 
 // The names row is printed once; every page carries the title and the date. A graph

@@ -70,7 +70,7 @@ TEST_F(GraphCommandsTest, ErrorBarsAreDrawnAtTheirPixelsInTheirColourAndWidth) {
     EXPECT_TRUE(doc().errorBarsShown);
     EXPECT_EQ(form->statusText(3), "Error Bars: ON");
     EXPECT_GT(chart().maximum(ChartAxis::LeftAxis), topWithoutBars) << "the range holds the bars";
-    EXPECT_FALSE(doc().modified);
+    EXPECT_TRUE(doc().modified) << "Save writes whether the bars are shown";
 
     // The top cap of the point (2, 4) is eleven pixels long and one high.
     const ErrorBarDrawing drawn = bars();
@@ -198,7 +198,7 @@ TEST_F(GraphCommandsTest, AxisOptionsWindowLocksTheOtherAxisUntilTheLimitsAreApp
     control<QPushButton>("XApplyButton")->click();
     EXPECT_EQ(rangeOf(ChartAxis::BottomAxis), (AxisRange{-0.5, 4}));
     EXPECT_TRUE(control<QGroupBox>("YScaleGroupBox")->isEnabled());
-    EXPECT_FALSE(doc().modified);
+    EXPECT_TRUE(doc().modified) << "Save writes the limits";
     enterColumn(1, {"10", "20", "30"});
     EXPECT_EQ(rangeOf(ChartAxis::BottomAxis), (AxisRange{-0.5, 4}));
     control<QPushButton>("CancelButton")->click();
@@ -255,7 +255,7 @@ TEST_F(GraphCommandsTest, ResetAndANewDocumentGiveBackTheDefaults) {
     EXPECT_EQ(chart().labelFormat(ChartAxis::BottomAxis), "0.000") << "chosen from the data";
     EXPECT_EQ(control<QComboBox>("XDecimalComboBox")->currentText(), "3");
     EXPECT_TRUE(chart().isMinorGridVisible(ChartAxis::LeftAxis));
-    EXPECT_FALSE(doc().modified);
+    EXPECT_TRUE(doc().modified) << "Save writes the axis settings";
 
     action("LogLogAction")->trigger();
     action("ErrorBarWidth3")->trigger();

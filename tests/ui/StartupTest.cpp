@@ -5,9 +5,11 @@
 #include "table/DataStringGrid.h"
 #include "table/DataTableModel.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QScreen>
 #include <QSet>
 #include <QSplitter>
 #include <QStatusBar>
@@ -73,6 +75,14 @@ TEST_F(MainFormTest, CheckMarksFollowTheDocumentNotTheClick) {
     EXPECT_TRUE(action("ErrorBarWidth3")->isChecked());
 }
 
+// The offscreen screen is 800 x 800: the window drawn 973 pixels wide is cut to it.
+TEST_F(MainFormTest, TheRestoredWindowStaysOnTheScreen) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(available.contains(form->geometry()))
+        << form->geometry().width() << "x" << form->geometry().height();
+    EXPECT_EQ(form->height(), 767) << "the height fits: it stays";
+}
+
 TEST_F(MainFormTest, WindowLayoutSizes) {
     // The offscreen screen is 800 pixels wide: the sizes stay those of a 1024-pixel screen.
     const int widths[] = {400, 225, 200, 120};
@@ -99,6 +109,32 @@ TEST(ScreenScale, GrowsWithWideScreensAndNeverShrinks) {
     EXPECT_EQ(ScreenScale(1024)(225), 225);
     EXPECT_EQ(ScreenScale(1280)(400), 500);
     EXPECT_EQ(ScreenScale(2048)(21), 42);
+}
+
+// The restored window keeps the scaled size where the screen has room and is cut to the
+// available area where it has not, centred in that area.
+TEST(ScreenScale, TheRestoredWindowFitsTheAvailableArea) {
+    struct Case {
+        int screenWidth;
+        ScreenRect available;
+        ScreenRect expected;
+    };
+    const Case cases[] = {
+        {1024, {0, 0, 1024, 768}, {25, 0, 973, 767}},         // the size the window was drawn for
+        {1024, {0, 28, 1024, 740}, {25, 28, 973, 740}},       // a panel at the top takes 28
+        {1920, {0, 0, 1920, 1200}, {48, 0, 1824, 1200}},      // scaled 1824 x 1438: too tall
+        {1920, {64, 0, 1856, 1152}, {80, 0, 1824, 1152}},     // a dock at the left, a bar below
+        {1366, {0, 0, 1366, 736}, {34, 0, 1298, 736}},        // a small laptop screen
+        {2560, {0, 0, 2560, 1440}, {63, 0, 2433, 1440}},      // wide: 2433 x 1918 scaled
+        {800, {0, 0, 800, 600}, {0, 0, 800, 600}},            // narrower than the drawing
+        {3840, {1920, 0, 3840, 2160}, {2015, 0, 3649, 2160}}, // a second screen, to the right
+    };
+    for (const Case& c : cases) {
+        const ScreenRect got =
+            restoredWindowRect(ScreenScale(c.screenWidth), 973, 767, c.available);
+        EXPECT_TRUE(got == c.expected) << c.screenWidth << ": " << got.left << "," << got.top << " "
+                                       << got.width << "x" << got.height;
+    }
 }
 
 TEST_F(MainFormTest, ClearFitRemovesEveryTraceOfAFit) {
