@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fitctl/FitOutcome.h"
+#include "fitctl/ResultExtras.h"
 
 #include <string>
 #include <vector>
@@ -15,8 +16,10 @@ inline constexpr const char* CHI_SQUARE_LABEL =
 std::string summaryText(const FitOutcome& outcome, char decimalSeparator);
 
 // The graph footer's result lines: equation, parameters and goodness line.
-// This is also what a text report prints.
-std::vector<std::string> resultLines(const FitOutcome& outcome, char decimalSeparator);
+// This is also what a text report prints. Extras add labelled lines of the
+// uncertainties under each parameter and the worst-fit lines at the end.
+std::vector<std::string> resultLines(const FitOutcome& outcome, char decimalSeparator,
+                                     const ResultExtras& extras = {});
 
 // The footer's last line. Date and time arrive formatted (the locale's short
 // date and long time) so that the core never reads the clock.
@@ -29,4 +32,5 @@ std::string timeFormatWithoutZone(const std::string& format);
 
 // The whole footer: the result lines, an empty line and the created line.
 std::vector<std::string> footerLines(const FitOutcome& outcome, char decimalSeparator,
-                                     const std::string& date, const std::string& time);
+                                     const std::string& date, const std::string& time,
+                                     const ResultExtras& extras = {});

@@ -107,8 +107,7 @@ SlopeLimits slopeLimitsOf(const Half& half, const std::vector<int>& chosen) {
     return limits;
 }
 
-SlopeLimits limitsOf(const std::vector<ErrorBox>& boxes, const std::vector<int>& chosen,
-                     int sign) {
+SlopeLimits limitsOf(const std::vector<ErrorBox>& boxes, const std::vector<int>& chosen, int sign) {
     return slopeLimitsOf(halfOf(boxes, chosen, sign), chosen);
 }
 
@@ -191,7 +190,7 @@ std::vector<ErrorBox> errorBoxesOf(const FitPoints& points, ErrorMethod method) 
     std::vector<ErrorBox> boxes;
     const bool withDx = method == ErrorMethod::DXIDYI;
     for (int i = 1; i <= points.n; ++i)
-        boxes.push_back({points.x[i], points.y[i], withDx ? points.dx[i] : 0, points.dy[i],
-                         points.row[i]});
+        boxes.push_back(
+            {points.x[i], points.y[i], withDx ? points.dx[i] : 0, points.dy[i], points.row[i]});
     return boxes;
 }

@@ -38,8 +38,8 @@ bool meets(double a, double b, const ErrorBox& box) {
             below = std::min(below, d);
             above = std::max(above, d);
         }
-    const double tolerance = 1e-9 * (1 + std::fabs(a) + std::fabs(b * double(box.x)) +
-                                     std::fabs(double(box.y)));
+    const double tolerance =
+        1e-9 * (1 + std::fabs(a) + std::fabs(b * double(box.x)) + std::fabs(double(box.y)));
     return below <= tolerance && above >= -tolerance;
 }
 
@@ -198,8 +198,8 @@ TEST(WorstFitLines, AgreesWithBruteForceOnRandomSets) {
 // The window's fit hands over its points with the rows they came from and, with Y error
 // bars alone, no X widths.
 TEST(WorstFitLines, BoxesOfAFitNameTheirRows) {
-    Document d = documentWith({{"1", "2", "0.5", "1"}, {"", "", "", ""}, {"2", "4", "0.5", "1"},
-                               {"3", "7", "0.5", "1"}});
+    Document d = documentWith(
+        {{"1", "2", "0.5", "1"}, {"", "", "", ""}, {"2", "4", "0.5", "1"}, {"3", "7", "0.5", "1"}});
     d.roles.dx = 3;
     d.roles.dy = 4;
     d.fitType = FitType::LINEAR;
