@@ -194,3 +194,14 @@ std::vector<ErrorBox> errorBoxesOf(const FitPoints& points, ErrorMethod method) 
             {points.x[i], points.y[i], withDx ? points.dx[i] : 0, points.dy[i], points.row[i]});
     return boxes;
 }
+
+std::vector<CurvePoint> linePoints(const StraightLine& line, const AxisRange& bottomAxis) {
+    FitOutcome asFit;
+    asFit.fitType = FitType::LINEAR;
+    asFit.parameters.resize(2);
+    asFit.parameters[0].value = line.intercept;
+    asFit.parameters[1].value = line.slope;
+    asFit.xMin = -INFINITE; // all of it solid
+    asFit.xMax = INFINITE;
+    return fitCurve(asFit, bottomAxis).withinRange;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/FitConfig.h"
+#include "fitctl/FitCurve.h"
 #include "fitctl/FitRequest.h"
 
 #include <vector>
@@ -56,3 +57,7 @@ bool hasWorstFitLines(FitType type, ErrorMethod method);
 
 // The fitted points as boxes; with Y error bars their X half-widths are 0.
 std::vector<ErrorBox> errorBoxesOf(const FitPoints& points, ErrorMethod method);
+
+// A line drawn as the fitted curve is, at 1001 points across the bottom axis, so that it is
+// the same straight line of the data on logarithmic axes too.
+std::vector<CurvePoint> linePoints(const StraightLine& line, const AxisRange& bottomAxis);

@@ -217,4 +217,13 @@ TEST(WorstFitLines, BoxesOfAFitNameTheirRows) {
     EXPECT_FALSE(hasWorstFitLines(FitType::LINEAR_NO_A, ErrorMethod::DYI));
 }
 
+// Drawn like the fitted curve, solid from end to end of the bottom axis.
+TEST(WorstFitLines, LinePointsSpanTheBottomAxis) {
+    const std::vector<CurvePoint> points = linePoints({1, 2}, {0, 10});
+    ASSERT_EQ(points.size(), std::size_t(CURVE_STEPS + 1));
+    EXPECT_EQ(points.front().y, 1);
+    EXPECT_NEAR(points.back().x, 10, 1e-12);
+    EXPECT_NEAR(points.back().y, 21, 1e-12);
+}
+
 } // namespace
