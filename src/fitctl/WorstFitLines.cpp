@@ -85,16 +85,15 @@ SlopeLimits slopeLimitsOf(const Half& half, const std::vector<int>& chosen) {
             const Bound& under = half.below[j];
             const Bound& over = half.above[i];
             const long double d = over.x - under.x, e = over.c - under.c;
-            const std::vector<int> pair{chosen[j], chosen[i]};
             if (d == 0) {
                 if (e < -RELATIVE_TOLERANCE * (std::fabs(over.c) + std::fabs(under.c)))
-                    limits.contradiction = pair;
+                    limits.contradiction = {chosen[j], chosen[i]};
             } else if (d > 0 && e / d < limits.high) {
                 limits.high = e / d;
-                limits.highSetBy = pair;
+                limits.highSetBy = {chosen[j], chosen[i]};
             } else if (d < 0 && e / d > limits.low) {
                 limits.low = e / d;
-                limits.lowSetBy = pair;
+                limits.lowSetBy = {chosen[j], chosen[i]};
             }
         }
     // Limits that cross by a rounding error leave the one line that touches both: the
