@@ -1,6 +1,7 @@
 #include "fit/Dxidyi.h"
 #include "fit/Stdfit.h"
 #include "fit/Stdpolyfit.h"
+#include "fitctl/WorstFitLines.h"
 
 #include <benchmark/benchmark.h>
 
@@ -56,5 +57,32 @@ void FifthOrderPolynomial(benchmark::State& state) {
     }
 }
 BENCHMARK(FifthOrderPolynomial);
+
+// The worst-fit lines of 200 points: bars that a line passes through, and the same points'
+// curve, through whose narrow bars no line passes, so the rows that rule it out are sought.
+std::vector<ErrorBox> boxesAbout(bool straight, long double dy) {
+    std::vector<ErrorBox> boxes;
+    for (int i = 1; i <= MAX_FIT_POINTS; ++i) {
+        const long double x = points.x[i];
+        const long double y =
+            straight ? 1 + 2 * x + 0.05L * std::sin(static_cast<double>(i)) : points.y[i];
+        boxes.push_back({x, y, points.dx[i], dy, i});
+    }
+    return boxes;
+}
+
+void WorstFitLinesThroughEveryBox(benchmark::State& state) {
+    const std::vector<ErrorBox> boxes = boxesAbout(true, 0.1L);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(worstFitLines(boxes).steepest.slope);
+}
+BENCHMARK(WorstFitLinesThroughEveryBox);
+
+void WorstFitLinesNoLine(benchmark::State& state) {
+    const std::vector<ErrorBox> boxes = boxesAbout(false, 0.05L);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(worstFitLines(boxes).unreachableRows.size());
+}
+BENCHMARK(WorstFitLinesNoLine);
 
 } // namespace

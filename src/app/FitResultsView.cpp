@@ -25,10 +25,15 @@ void TMainForm::showFitFooter(const FitOutcome& outcome) {
     const QDateTime now = QDateTime::currentDateTime();
     const QString timeFormat = QString::fromStdString(
         timeFormatWithoutZone(locale.timeFormat(QLocale::LongFormat).toStdString()));
+    fitDate_ = locale.toString(now.date(), QLocale::ShortFormat).toStdString();
+    fitTime_ = locale.toString(now.time(), timeFormat).toStdString();
+    writeFitFooter(outcome, {});
+}
+
+// The footer of the fit made at fitDate_ and fitTime_, with the extras the user asked for.
+void TMainForm::writeFitFooter(const FitOutcome& outcome, const ResultExtras& extras) {
     const std::vector<std::string> lines =
-        footerLines(outcome, document_.table.decimalSeparator(),
-                    locale.toString(now.date(), QLocale::ShortFormat).toStdString(),
-                    locale.toString(now.time(), timeFormat).toStdString());
+        footerLines(outcome, document_.table.decimalSeparator(), fitDate_, fitTime_, extras);
     QStringList footer;
     for (const std::string& line : lines)
         footer << QString::fromStdString(line);

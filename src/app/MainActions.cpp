@@ -146,6 +146,21 @@ void MainActions::createGraphActions(QObject* owner) {
         makeAction(owner, "ShowConfidenceBand", QStringLiteral("Show Confidence &Band"),
                    QStringLiteral("Show the fitted curve's one-sigma band"));
     ShowConfidenceBand->setCheckable(true);
+    // Check items that only some fits have: offered once such a fit is shown.
+    const auto fitViewItem = [owner](const char* name, const QString& caption,
+                                     const QString& hint) {
+        QAction* item = makeAction(owner, name, caption, hint);
+        item->setCheckable(true);
+        item->setEnabled(false);
+        return item;
+    };
+    ShowWorstFitLines =
+        fitViewItem("ShowWorstFitLines", QStringLiteral("Show &Worst-Fit Lines"),
+                    QStringLiteral("Show the steepest and the shallowest lines "
+                                   "through every error bar of a straight-line fit"));
+    ShowBothUncertainties = fitViewItem(
+        "ShowBothUncertainties", QStringLiteral("Show Both &Uncertainties"),
+        QStringLiteral("Show every uncertainty from the error bars and from the scatter"));
 
     QActionGroup* graphTypes = makeGroup(owner);
     graphTypeItems = {makeRadioItem(graphTypes, "LinearAction", QStringLiteral("&Linear Graph")),

@@ -52,8 +52,11 @@ public:
     QAction* LabelChart;
     QAction* SelectColumnsAction;
     QAction* ShowErrorBars;
-    QAction* ShowResiduals;      // checkable; a view of the shown fit, not kept in documents
-    QAction* ShowConfidenceBand; // likewise
+    QAction* ShowResiduals;         // checkable; a view of the shown fit, not kept in documents
+    QAction* ShowConfidenceBand;    // likewise
+    QAction* ShowWorstFitLines;     // likewise; offered while a straight line with error bars
+                                    // is shown
+    QAction* ShowBothUncertainties; // likewise; offered while a fit with error bars is shown
     std::array<QAction*, 3> graphTypeItems; // LinearAction, SemiLogAction, LogLogAction
     QAction* DataPointColor1;
     std::array<QAction*, 5> pointStyleItems; // tags 1..5 as item data

@@ -65,7 +65,7 @@ void buildTableMenu(QMenuBar& bar, const MainActions& a) {
 void buildGraphMenu(QMenuBar& bar, const MainActions& a) {
     QMenu* graph = addMenu(bar, QStringLiteral("&Graph"));
     graph->addActions({a.LabelChart, a.SelectColumnsAction, a.ShowErrorBars, a.ShowResiduals,
-                       a.ShowConfidenceBand});
+                       a.ShowConfidenceBand, a.ShowWorstFitLines, a.ShowBothUncertainties});
     graph->addSeparator();
     addItems(addSubmenu(graph, QStringLiteral("Graph &Type")), a.graphTypeItems);
     QMenu* options = addSubmenu(graph, QStringLiteral("Graph &Options"));

@@ -18,6 +18,7 @@ struct AxisRange;
 struct AxisUpdate;
 struct FitOutcome;
 struct FitRequestResult;
+struct ResultExtras;
 struct AxisSettings;
 struct CellRect;
 struct PlotView;
@@ -91,6 +92,7 @@ private:
     bool fitColumnsChosen();
     void showFitResults(const FitOutcome& outcome);
     void showFitFooter(const FitOutcome& outcome);
+    void writeFitFooter(const FitOutcome& outcome, const ResultExtras& extras);
     void drawFitCurve(const FitOutcome& outcome);
     PlotView plotView() const;
     void applyAxisUpdate(ChartAxis axis, const AxisUpdate& update, AxisSettings& settings,
@@ -98,6 +100,9 @@ private:
     void putAxisRange(ChartAxis axis, const AxisRange& range);
 
     FitRows fitRows_;
+    // When the shown fit was made, as its footer's last line gives it.
+    std::string fitDate_;
+    std::string fitTime_;
     // ---- end of the fit request, results and data plot ---------------------------------
 
 protected:
@@ -281,8 +286,8 @@ private:
     bool historyRestarts_ = false;
     // --- end of Undo and Redo
 
-    // --- What the window adds to a shown fit: Copy Results, the residual strip and the
-    // confidence band (ShownFitCommands.cpp)
+    // --- What the window adds to a shown fit: Copy Results, the residual strip, the
+    // confidence band, the worst-fit lines and both uncertainties (ShownFitCommands.cpp)
 private:
     void connectShownFitCommands();
     void keepShownFit(const FitRequestResult& result);

@@ -3,6 +3,7 @@
 #include "cli/FitNames.h"
 #include "fitctl/ShownFigures.h"
 #include "fitctl/FitResultTexts.h"
+#include "fitctl/SigmaConventions.h"
 
 namespace {
 
@@ -12,10 +13,12 @@ double full(long double v) {
     return static_cast<double>(v);
 }
 
-nlohmann::ordered_json parameterJson(const FitParameter& p) {
+nlohmann::ordered_json parameterJson(const FitOutcome& o, const FitParameter& p) {
     nlohmann::ordered_json json{{"name", p.name}, {"value", full(p.value)}, {"sigma", full(p.sigma)}};
     if (p.fixed)
         json["fixed"] = true;
+    else if (hasBothUncertainties(o.errorMethod)) // scaled by the square root of the reduced chi-square
+        json["sigmaScaled"] = full(sigmaScaled(o, p));
     return json;
 }
 
@@ -45,7 +48,7 @@ nlohmann::ordered_json resultJson(const BatchResult& result) {
     json["points"] = result.pointCount;
     json["parameters"] = nlohmann::ordered_json::array();
     for (const FitParameter& p : o.parameters)
-        json["parameters"].push_back(parameterJson(p));
+        json["parameters"].push_back(parameterJson(o, p));
     if (userModel) {
         addUserModelFigures(json, o);
         json["warnings"] = result.warnings;

@@ -126,6 +126,7 @@ PointCollection collectFitPoints(const Document& document, const FitRows& rows) 
         points.y[i] = p.y;
         points.dx[i] = p.dx;
         points.dy[i] = p.dy;
+        points.row[i] = row;
     }
     if (points.n < 3)
         return FitRefusal{tooFewPointsRefusal(rows.selectionInUse)};

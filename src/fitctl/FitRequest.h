@@ -40,6 +40,7 @@ struct FitPoints {
     long double y[MAX_FIT_POINTS + 1] = {};
     long double dx[MAX_FIT_POINTS + 1] = {};
     long double dy[MAX_FIT_POINTS + 1] = {};
+    int row[MAX_FIT_POINTS + 1] = {}; // the data-table row each point came from
 };
 
 // A message that ends the request; the fit button goes up with it.

@@ -2,6 +2,7 @@
 
 #include "common/FormatGeneral.h"
 #include "fitctl/FitTexts.h"
+#include "fitctl/ResultExtras.h"
 
 namespace {
 
@@ -41,6 +42,15 @@ public:
         if (p.fixed)
             return p.name + " = " + value(p.value) + FIXED_MARK;
         return p.name + " = " + value(p.value) + plusMinus + value(p.sigma);
+    }
+    // One reading of the parameter's uncertainty, with its label when it has one.
+    std::string parameter(const FitParameter& p, const SigmaReading& reading) const {
+        FitParameter shown = p;
+        shown.sigma = reading.sigma;
+        std::string text = parameter(shown, " +/- ");
+        if (!reading.label.empty())
+            text += " " + reading.label;
+        return text;
     }
 
 private:
@@ -94,14 +104,21 @@ std::string summaryText(const FitOutcome& outcome, char decimalSeparator) {
     return text;
 }
 
-std::vector<std::string> resultLines(const FitOutcome& outcome, char decimalSeparator) {
+std::vector<std::string> resultLines(const FitOutcome& outcome, char decimalSeparator,
+                                     const ResultExtras& extras) {
     const Texts t(outcome, decimalSeparator);
     std::vector<std::string> lines{footerEquationOf(outcome)};
-    for (const FitParameter& p : outcome.parameters)
-        lines.push_back(t.parameter(p, " +/- "));
+    for (std::size_t k = 0; k < outcome.parameters.size(); ++k)
+        for (const SigmaReading& reading : parameterReadings(outcome, k, extras))
+            lines.push_back(t.parameter(outcome.parameters[k], reading));
     const Goodness g = goodnessOf(outcome.fitType, outcome.errorMethod);
     if (g != Goodness::None)
         lines.push_back(footerGoodness(g, t));
+    if (extras.worstFitLines && hasWorstFitLines(outcome.fitType, outcome.errorMethod))
+        for (const std::string& line :
+             worstFitLineTexts(*extras.worstFitLines, outcome.errorMethod,
+                               [&t](long double v) { return t.value(v); }))
+            lines.push_back(line);
     return lines;
 }
 
@@ -134,8 +151,9 @@ std::string timeFormatWithoutZone(const std::string& format) {
 }
 
 std::vector<std::string> footerLines(const FitOutcome& outcome, char decimalSeparator,
-                                     const std::string& date, const std::string& time) {
-    std::vector<std::string> lines = resultLines(outcome, decimalSeparator);
+                                     const std::string& date, const std::string& time,
+                                     const ResultExtras& extras) {
+    std::vector<std::string> lines = resultLines(outcome, decimalSeparator, extras);
     lines.emplace_back();
     lines.push_back(createdLine(date, time));
     return lines;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fitctl/FitOutcome.h"
+#include "fitctl/ResultExtras.h"
 
 #include <string>
 #include <vector>
@@ -25,8 +26,10 @@ std::string footerEquationOf(const FitOutcome& outcome);
 std::string summaryText(const FitOutcome& outcome, char decimalSeparator);
 
 // The graph footer's result lines: equation, parameters and goodness line.
-// This is also what a text report prints.
-std::vector<std::string> resultLines(const FitOutcome& outcome, char decimalSeparator);
+// This is also what a text report prints. Extras add labelled lines of the
+// uncertainties under each parameter and the worst-fit lines at the end.
+std::vector<std::string> resultLines(const FitOutcome& outcome, char decimalSeparator,
+                                     const ResultExtras& extras = {});
 
 // The footer's last line. Date and time arrive formatted (the locale's short
 // date and long time) so that the core never reads the clock.
@@ -39,4 +42,5 @@ std::string timeFormatWithoutZone(const std::string& format);
 
 // The whole footer: the result lines, an empty line and the created line.
 std::vector<std::string> footerLines(const FitOutcome& outcome, char decimalSeparator,
-                                     const std::string& date, const std::string& time);
+                                     const std::string& date, const std::string& time,
+                                     const ResultExtras& extras = {});

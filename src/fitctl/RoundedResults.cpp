@@ -3,6 +3,7 @@
 #include "common/FormatGeneral.h"
 #include "fitctl/FitResultTexts.h"
 #include "fitctl/FitTexts.h"
+#include "fitctl/ResultExtras.h"
 #include "fitctl/ShownFigures.h"
 
 #include <cmath>
@@ -18,6 +19,7 @@ constexpr int LARGEST_PLAIN_POWER = 5;
 constexpr int SIGMA_DIGITS = 2;
 constexpr int R_DIGITS = 4;
 constexpr int CHI_DIGITS = 2;
+constexpr int WORST_FIT_DIGITS = 4;
 
 int powerOf(long double v) {
     return static_cast<int>(std::floor(std::log10(static_cast<double>(v))));
@@ -116,13 +118,21 @@ public:
     std::string lineBreak() const override { return "<br>\n"; }
 };
 
-std::string write(const Writer& w, const FitOutcome& o, char separator) {
+std::string write(const Writer& w, const FitOutcome& o, char separator,
+                  const ResultExtras& extras) {
     std::string text = w.escape(footerEquationOf(o)) + w.lineBreak();
-    for (const FitParameter& p : o.parameters)
-        text += w.escape(p.name) + " = " +
-                (p.fixed ? w.number(FormatGeneral(p.value, 6, separator)) + FIXED_MARK
-                         : w.pair(roundedPair(p.value, p.sigma, separator))) +
-                w.lineBreak();
+    for (std::size_t k = 0; k < o.parameters.size(); ++k) {
+        const FitParameter& p = o.parameters[k];
+        if (p.fixed) {
+            text += w.escape(p.name) + " = " + w.number(FormatGeneral(p.value, 6, separator)) +
+                    FIXED_MARK + w.lineBreak();
+            continue;
+        }
+        for (const SigmaReading& reading : parameterReadings(o, k, extras))
+            text += w.escape(p.name) + " = " +
+                    w.pair(roundedPair(p.value, reading.sigma, separator)) +
+                    (reading.label.empty() ? "" : " " + reading.label) + w.lineBreak();
+    }
     if (showsR(o.fitType, o.errorMethod))
         text += "r = " + w.number(FormatGeneral(o.r, R_DIGITS, separator)) + w.lineBreak();
     if (o.fitType == FitType::USERMODEL && o.errorMethod == ErrorMethod::ESTDY)
@@ -133,6 +143,12 @@ std::string write(const Writer& w, const FitOutcome& o, char separator) {
         text += w.chiLabel() + " = " +
                 w.number(FormatGeneral(o.reducedChiSquare, CHI_DIGITS, separator)) +
                 w.lineBreak();
+    if (extras.worstFitLines && hasWorstFitLines(o.fitType, o.errorMethod))
+        for (const std::string& line : worstFitLineTexts(
+                 *extras.worstFitLines, o.errorMethod, [&w, separator](long double v) {
+                     return w.number(FormatGeneral(v, WORST_FIT_DIGITS, separator));
+                 }))
+            text += line + w.lineBreak(); // its numbers are written already
     return text;
 }
 
@@ -159,7 +175,10 @@ RoundedPair roundedPair(long double value, long double sigma, char decimalSepara
     return pair;
 }
 
-RoundedResults roundedResults(const FitOutcome& outcome, char decimalSeparator) {
-    return {write(PlainWriter(), outcome, decimalSeparator),
-            "<p>\n" + write(HtmlWriter(), outcome, decimalSeparator) + "</p>\n"};
+RoundedResults roundedResults(const FitOutcome& outcome, char decimalSeparator,
+                              const std::optional<WorstFitLines>& worstFitLines) {
+    // A report gives both readings of every uncertainty of a weighted fit.
+    const ResultExtras extras{true, worstFitLines};
+    return {write(PlainWriter(), outcome, decimalSeparator, extras),
+            "<p>\n" + write(HtmlWriter(), outcome, decimalSeparator, extras) + "</p>\n"};
 }

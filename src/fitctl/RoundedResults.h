@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fitctl/FitOutcome.h"
+#include "fitctl/WorstFitLines.h"
 
 #include <optional>
 #include <string>
@@ -20,10 +21,13 @@ RoundedPair roundedPair(long double value, long double sigma, char decimalSepara
 
 // The fit's results for a report, one line per figure: the equation, each
 // parameter as "a = (value ± sigma)", and the goodness figures the results
-// show (r to four digits, the reduced chi-square to two).
+// show (r to four digits, the reduced chi-square to two). With error bars every
+// parameter has two lines, its sigma from the error bars and from the scatter;
+// worst-fit lines, when given, add the slope's third line and the two lines.
 struct RoundedResults {
     std::string text; // Unicode, lines ending in '\n'
     std::string html; // a fragment for word processors
 };
 
-RoundedResults roundedResults(const FitOutcome& outcome, char decimalSeparator);
+RoundedResults roundedResults(const FitOutcome& outcome, char decimalSeparator,
+                              const std::optional<WorstFitLines>& worstFitLines = std::nullopt);

@@ -307,6 +307,8 @@ void Chart::setSeriesColor(ChartSeries series, const QColor& color) {
         g->setPen(pen);
     }
     }
+    if (series == ChartSeries::FitLineSeries)
+        recolourFitExtras();
 }
 
 QColor Chart::seriesColor(ChartSeries series) const {

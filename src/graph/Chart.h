@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPen>
 #include <QStringList>
 #include <QWidget>
 
@@ -94,6 +95,12 @@ public:
     void setConfidenceBand(const std::vector<double>& xs, const std::vector<double>& lows,
                            const std::vector<double>& highs);
     int confidenceBandPointCount() const;
+    // The steepest and the shallowest lines through every error bar, dashed in the fit line's
+    // colour over the curve; both over the same xs, and no xs remove them.
+    void setWorstFitLines(const std::vector<double>& xs, const std::vector<double>& steepest,
+                          const std::vector<double>& shallowest);
+    int worstFitLinePointCount() const; // of each line; 0 while they are not shown
+    QPen worstFitLinePen() const;
     // The residual strip under the graph (see ResidualStrip), its Y axis over `range`;
     // no points remove it. `errors` empty: no error bars.
     void setResiduals(const std::vector<double>& xs, const std::vector<double>& residuals,
@@ -164,6 +171,7 @@ private:
     void installTicker(ChartAxis which);
     void applyDataPointStyle();
     void updateFooterPlacement();
+    void recolourFitExtras(); // the band and the worst-fit lines follow the fit line
     void connectAxisClicks();
     void connectZoom();
     void beginPress(QMouseEvent* event);
@@ -185,6 +193,7 @@ private:
     FramedFooter* footer_ = nullptr;
     QCPGraph* bandLow_ = nullptr; // created with the first band
     QCPGraph* bandHigh_ = nullptr;
+    std::array<QCPGraph*, 2> worstFitLines_{};     // created with the first lines
     std::unique_ptr<ResidualStrip> residualStrip_; // goes before the plot, its child
     QStringList footerLines_;
     bool footerVisible_ = false;

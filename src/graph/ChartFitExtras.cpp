@@ -1,5 +1,5 @@
-// What the chart shows around a fit besides its curve: the confidence band and the
-// residual strip.
+// What the chart shows around a fit besides its curve: the confidence band, the worst-fit
+// lines and the residual strip. The band and the lines take the fit line's colour.
 
 #include "graph/Chart.h"
 
@@ -11,6 +11,7 @@ namespace {
 
 constexpr int BAND_ALPHA = 50; // light enough for the grid and the points to show through
 const char* const BAND_LAYER = "band";
+constexpr int WORST_FIT_LINE_WIDTH = 2; // as the fit line's own
 
 QVector<double> vectorOf(const std::vector<double>& values) {
     return QVector<double>(values.begin(), values.end());
@@ -37,15 +38,45 @@ void Chart::setConfidenceBand(const std::vector<double>& xs, const std::vector<d
         }
         bandHigh_->setChannelFillGraph(bandLow_);
     }
-    QColor fill = seriesColor(ChartSeries::FitLineSeries);
-    fill.setAlpha(BAND_ALPHA);
-    bandHigh_->setBrush(fill);
+    recolourFitExtras();
     bandLow_->setData(vectorOf(xs), vectorOf(lows));
     bandHigh_->setData(vectorOf(xs), vectorOf(highs));
 }
 
 int Chart::confidenceBandPointCount() const {
     return bandHigh_ ? bandHigh_->dataCount() : 0;
+}
+
+void Chart::setWorstFitLines(const std::vector<double>& xs, const std::vector<double>& steepest,
+                             const std::vector<double>& shallowest) {
+    if (!worstFitLines_[0] && xs.empty())
+        return;
+    if (!worstFitLines_[0])
+        for (QCPGraph*& line : worstFitLines_)
+            line = plot_->addGraph(plot_->xAxis, plot_->yAxis);
+    recolourFitExtras();
+    worstFitLines_[0]->setData(vectorOf(xs), vectorOf(steepest));
+    worstFitLines_[1]->setData(vectorOf(xs), vectorOf(shallowest));
+}
+
+int Chart::worstFitLinePointCount() const {
+    return worstFitLines_[0] ? worstFitLines_[0]->dataCount() : 0;
+}
+
+QPen Chart::worstFitLinePen() const {
+    return worstFitLines_[0] ? worstFitLines_[0]->pen() : QPen(Qt::NoPen);
+}
+
+void Chart::recolourFitExtras() {
+    const QColor color = seriesColor(ChartSeries::FitLineSeries);
+    if (bandHigh_) {
+        QColor fill = color;
+        fill.setAlpha(BAND_ALPHA);
+        bandHigh_->setBrush(fill);
+    }
+    for (QCPGraph* line : worstFitLines_)
+        if (line)
+            line->setPen(QPen(color, WORST_FIT_LINE_WIDTH, Qt::DashLine));
 }
 
 void Chart::setResiduals(const std::vector<double>& xs, const std::vector<double>& residuals,

@@ -121,6 +121,8 @@ TEST(KelvaneFit, JsonCarriesTheFullPrecisionValues) {
     EXPECT_NEAR(j["parameters"][1]["sigma"].get<double>(), std::sqrt(1.0 / 12), 1e-15);
     EXPECT_NEAR(j["r"].get<double>(), 15 / std::sqrt(228.0), 1e-15);
     EXPECT_FALSE(j.contains("reducedChiSquare")); // the window shows none with estimated dY
+    EXPECT_FALSE(j["parameters"][0].contains("sigmaScaled"))
+        << "no second reading without error bars";
     EXPECT_EQ(j["xMin"], 1.0);
     EXPECT_EQ(j["xMax"], 3.0);
     EXPECT_EQ(j["warnings"], nlohmann::json::array());
@@ -136,6 +138,11 @@ TEST(KelvaneFit, JsonOfAPowerLawGivesTheFactorAndTheRangeInDataUnits) {
     EXPECT_NEAR(j["parameters"][1]["value"].get<double>(), 1.4921504377634407, 1e-12);
     EXPECT_NEAR(j["reducedChiSquare"].get<double>(), 0.21497024484746186, 1e-12);
     EXPECT_FALSE(j.contains("r"));
+    // Beside each sigma the one scaled by the square root of the reduced chi-square.
+    for (const nlohmann::json& p : j["parameters"])
+        EXPECT_NEAR(p["sigmaScaled"].get<double>(),
+                    p["sigma"].get<double>() * std::sqrt(j["reducedChiSquare"].get<double>()),
+                    1e-15);
     EXPECT_NEAR(j["xMin"].get<double>(), 1, 1e-12);
     EXPECT_NEAR(j["xMax"].get<double>(), 6, 1e-12);
 }

@@ -95,6 +95,54 @@ TEST(FitResultTexts, TheLocalesDecimalSeparator) {
     EXPECT_EQ(resultLines(o, ',')[3], "r = 0,9934");
 }
 
+// On request the footer reads each sigma both ways and adds the worst-fit lines: the
+// half-difference of their slopes under the fit's b, the lines themselves at the end.
+TEST(FitResultTexts, BothUncertaintiesAndWorstFitLines) {
+    const FitOutcome o = threePointFit(FitType::LINEAR, ErrorMethod::DYI);
+    WorstFitLines worst;
+    worst.steepest = {-2.5L, 3.5L};
+    worst.shallowest = {1.5L, 1.5L};
+    EXPECT_EQ(resultLines(o, '.', {true, worst}),
+              (Lines{"y = a + bx", "a = -0.666667 +/- 1.52753 from the error bars",
+                     "a = -0.666667 +/- 0.62361 from the scatter",
+                     "b = 2.5 +/- 0.707107 from the error bars",
+                     "b = 2.5 +/- 0.288675 from the scatter",
+                     "b = 2.5 +/- 1 from the worst-fit lines",
+                     "r = 0.9934    Reduced Chi^2 = 0.166667", "Steepest line: a = -2.5, b = 3.5",
+                     "Shallowest line: a = 1.5, b = 1.5"}));
+    // The worst-fit lines alone leave the fit's own lines as they are.
+    EXPECT_EQ(resultLines(o, '.', {false, worst})[2], "b = 2.5 +/- 0.707107");
+
+    // Through the origin with Y error bars the fit's sigma is the scaled one: shown first.
+    const FitOutcome origin = threePointFit(FitType::LINEAR_NO_A, ErrorMethod::DYI);
+    EXPECT_EQ(resultLines(origin, '.', {true, worst}),
+              (Lines{"y = bx", "b = 2.21429 +/- 0.112938 from the scatter",
+                     "b = 2.21429 +/- 0.267261 from the error bars",
+                     "r = 0.9974    Reduced Chi^2 = 0.178571"}))
+        << "no worst-fit lines but for y = a + bx";
+    // Estimated dY has one reading only.
+    EXPECT_EQ(resultLines(threePointFit(FitType::LINEAR, ErrorMethod::ESTDY), '.', {true, {}})[1],
+              "a = -0.666667 +/- 0.62361");
+}
+
+TEST(FitResultTexts, WhenTheWorstFitLinesDoNotExist) {
+    FitOutcome o = threePointFit(FitType::LINEAR, ErrorMethod::DYI);
+    WorstFitLines none;
+    none.kind = WorstFitLines::Kind::NoLine;
+    none.unreachableRows = {2, 5, 9};
+    EXPECT_EQ(resultLines(o, '.', {false, none}).back(),
+              "No line passes through every error bar: none meets rows 2, 5 and 9 together.");
+    none.unreachableRows = {4, 7};
+    o.errorMethod = ErrorMethod::DXIDYI;
+    EXPECT_EQ(resultLines(o, '.', {false, none}).back(),
+              "No line passes through every error box: none meets rows 4 and 7 together.");
+    WorstFitLines steep;
+    steep.kind = WorstFitLines::Kind::Unbounded;
+    const Lines lines = resultLines(o, '.', {false, steep});
+    EXPECT_EQ(lines.back(), "Lines as steep as you like pass through every error box.");
+    EXPECT_EQ(lines.size(), 5u) << "no half-difference without the lines";
+}
+
 // The results are dated in the user's own time; a zone name after it only puzzles.
 TEST(FitResultTexts, TheCreatedTimeLeavesOutTheTimeZone) {
     EXPECT_EQ(timeFormatWithoutZone("HH:mm:ss t"), "HH:mm:ss");

@@ -46,21 +46,45 @@ TEST(RoundedResults, PlainTextAndHtmlOfAFit) {
     const FitOutcome o = fitDocument(d, FitType::LINEAR, ErrorMethod::DYI);
     const RoundedResults r = roundedResults(o, '.');
     EXPECT_EQ(r.text, "y = a + bx\n"
-                      "a = (\u22120.7 \u00b1 1.5)\n"
-                      "b = (2.50 \u00b1 0.71)\n"
+                      "a = (\u22120.7 \u00b1 1.5) from the error bars\n"
+                      "a = (\u22120.67 \u00b1 0.62) from the scatter\n"
+                      "b = (2.50 \u00b1 0.71) from the error bars\n"
+                      "b = (2.50 \u00b1 0.29) from the scatter\n"
                       "r = 0.9934\n"
                       "\u03c7\u00b2\u1d65 = 0.17\n");
     EXPECT_EQ(r.html, "<p>\ny = a + bx<br>\n"
-                      "a = (&minus;0.7 &plusmn; 1.5)<br>\n"
-                      "b = (2.50 &plusmn; 0.71)<br>\n"
+                      "a = (&minus;0.7 &plusmn; 1.5) from the error bars<br>\n"
+                      "a = (&minus;0.67 &plusmn; 0.62) from the scatter<br>\n"
+                      "b = (2.50 &plusmn; 0.71) from the error bars<br>\n"
+                      "b = (2.50 &plusmn; 0.29) from the scatter<br>\n"
                       "r = 0.9934<br>\n"
                       "&chi;<sup>2</sup><sub>&nu;</sub> = 0.17<br>\n</p>\n");
     FitOutcome tiny = o;
+    tiny.errorMethod = ErrorMethod::ESTDY;
     tiny.parameters[1] = {"b", 7.32059E-7L, 1.57817E-10L};
     EXPECT_NE(roundedResults(tiny, '.').text.find("b = (7.3206 \u00b1 0.0016)\u00d710\u207b\u2077"),
               std::string::npos);
     EXPECT_NE(roundedResults(tiny, '.').html.find("&times;10<sup>&minus;7</sup>"),
               std::string::npos);
+}
+
+// Shown worst-fit lines join the report: the slope's third reading and the two lines, their
+// numbers to four digits.
+TEST(RoundedResults, WorstFitLinesInAReport) {
+    Document d = documentWith({{"1", "2", "1"}, {"2", "4", "1"}, {"3", "7", "1"}});
+    d.roles.dy = 3;
+    const FitOutcome o = fitDocument(d, FitType::LINEAR, ErrorMethod::DYI);
+    WorstFitLines worst;
+    worst.steepest = {-2.5L, 3.5L};
+    worst.shallowest = {1.23456L, 1.5L};
+    const RoundedResults r = roundedResults(o, '.', worst);
+    EXPECT_NE(r.text.find("b = (2.50 \u00b1 0.29) from the scatter\n"
+                          "b = (2.5 \u00b1 1.0) from the worst-fit lines\n"),
+              std::string::npos);
+    EXPECT_NE(r.text.find("\u1d65 = 0.17\nSteepest line: a = \u22122.5, b = 3.5\n"
+                          "Shallowest line: a = 1.235, b = 1.5\n"),
+              std::string::npos);
+    EXPECT_NE(r.html.find("Steepest line: a = &minus;2.5, b = 3.5<br>"), std::string::npos);
 }
 
 } // namespace

@@ -93,6 +93,8 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   Show/Hide &Error Bars [off]
   ( ) Show Re&siduals
   ( ) Show Confidence &Band
+  ( ) Show &Worst-Fit Lines [off]
+  ( ) Show Both &Uncertainties [off]
   -
   Graph &Type
     (x) &Linear Graph
