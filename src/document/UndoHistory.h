@@ -25,7 +25,8 @@ public:
     void restart(const Document& document);
     // After a command: a change of content becomes one step (and drops the redo steps).
     void commandEnded(const Document& document);
-    // Save, Save As and import: the content the document is measured against from now on.
+    // Save, Save As, import and any document put in place unmodified: the content the
+    // document is measured against from now on.
     void saved(const Document& document) { saved_ = document; }
     // Whether the document holds the content last saved, opened, imported or made new:
     // closing, New, Open and import ask to save while it does not, and Undo and Redo mark

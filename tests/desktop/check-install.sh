@@ -16,9 +16,10 @@ expected=(
   usr/share/mime/packages/$id.xml
   usr/share/metainfo/$id.metainfo.xml
   usr/share/icons/hicolor/scalable/apps/$id.svg
-  usr/share/man/man1/kelvane.1 usr/share/man/man1/kelvane-fit.1
-  usr/share/doc/Kelvane/kelvane_user_guide.pdf
-  usr/share/doc/Kelvane/kelvane_error_methods_guide.pdf
+  usr/share/man/man1/kelvane.1.gz usr/share/man/man1/kelvane-fit.1.gz
+  usr/share/doc/kelvane/kelvane_user_guide.pdf
+  usr/share/doc/kelvane/kelvane_error_methods_guide.pdf
+  usr/share/doc/kelvane/copyright usr/share/doc/kelvane/changelog.gz
 )
 for size in 16 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
