@@ -37,6 +37,9 @@ TUserModelDlg::TUserModelDlg(UiServices& ui, QWidget* parent)
     parseLabel_->setObjectName(QStringLiteral("ParseLabel"));
     parseLabel_->setWordWrap(true);
     parameterTable_->setObjectName(QStringLiteral("ParameterTable"));
+    parameterTable_->setAccessibleName(QStringLiteral("Parameters"));
+    parameterTable_->setAccessibleDescription(
+        QStringLiteral("Start value, fixed flag and bounds of each parameter"));
     parameterTable_->setHorizontalHeaderLabels({QStringLiteral("Parameter"),
                                                 QStringLiteral("Start"), QStringLiteral("Fixed"),
                                                 QStringLiteral("Lower"), QStringLiteral("Upper")});
