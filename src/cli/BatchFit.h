@@ -1,11 +1,17 @@
 #pragma once
 
 #include "cli/RowRange.h"
+#include "files/DelimitedTable.h"
+#include "files/RowTake.h"
 #include "fitctl/FitOutcome.h"
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
+
+// A data column as the command line gives it: its number from 1, or its name.
+using ColumnChoice = std::variant<int, std::string>;
 
 // What a batch fit is asked to do. An unset field keeps what the input file
 // says; a plain-text table says what a new document does: X in column 1,
@@ -14,8 +20,11 @@ struct BatchRequest {
     std::string path;
     std::optional<FitType> fitType;
     std::optional<ErrorMethod> errorMethod;
-    // Data columns, numbered from 1 as the table numbers them.
-    std::optional<int> x, y, dx, dy;
+    // Data columns, numbered from 1 as the table numbers them, or named.
+    std::optional<ColumnChoice> x, y, dx, dy;
+    // How a text table is read where the detection is overridden, and which of its rows.
+    LayoutChoice layout;
+    RowTake take;
     std::optional<RowRange> rows;
     // Names for the table's columns from column 1 on, then NAME=EQUATION texts computed in
     // order before the fit.

@@ -65,16 +65,28 @@ char detectDecimalMark(const std::vector<Record>& records, Separator separator) 
     return commas > points ? ',' : '.';
 }
 
+namespace {
+
+// "1.2.3" or "1,5" under a decimal point: a number typed wrong, not a name, so that its
+// row lands in the table and the conversion names the cell, as for any text table.
+bool isMistypedNumber(const std::string& field) {
+    return field.find_first_not_of("0123456789.,+-eE:") == std::string::npos &&
+           field.find_first_of("0123456789") != std::string::npos;
+}
+
+} // namespace
+
 bool isDataRecord(const Record& record, char decimalMark) {
-    bool any = false;
+    bool number = false;
     for (const std::string& field : record.fields) {
         if (field.empty())
             continue;
-        if (!isFileNumber(field, decimalMark) && !clockTime(field, decimalMark))
+        if (isFileNumber(field, decimalMark) || clockTime(field, decimalMark))
+            number = true;
+        else if (!isMistypedNumber(field))
             return false;
-        any = true;
     }
-    return any;
+    return number;
 }
 
 HeaderPlace detectHeader(const std::vector<Record>& records, char decimalMark) {

@@ -19,7 +19,8 @@ Separator detectSeparator(std::string_view text);
 // with a decimal comma than with a point; else a point.
 char detectDecimalMark(const std::vector<Record>& records, Separator separator);
 
-// A record of data: at least one value, and every value a number or a clock time.
+// A record of data: at least one number or clock time, and every value one of them or a
+// mistyped number ("1.2.3").
 bool isDataRecord(const Record& record, char decimalMark);
 
 // Where the header rows are, as indexes into the records.

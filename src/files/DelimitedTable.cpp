@@ -59,10 +59,11 @@ HeaderPlace chosenHeader(const std::vector<Record>& records, HeaderPlace detecte
     return place;
 }
 
+// The names row fixes the columns, or without one the first data row, as the first line
+// does in a plain-text table: values beyond them are left out.
 std::size_t columnCountOf(const std::vector<Record>& records, const HeaderPlace& place) {
-    std::size_t columns = place.names ? records[*place.names].fields.size() : 0;
-    for (std::size_t r = place.firstData; r < records.size(); ++r)
-        columns = std::max(columns, records[r].fields.size());
+    const std::size_t fixing = place.names ? *place.names : place.firstData;
+    const std::size_t columns = fixing < records.size() ? records[fixing].fields.size() : 0;
     return std::min(columns, static_cast<std::size_t>(DelimitedTable::MAX_COLUMNS));
 }
 

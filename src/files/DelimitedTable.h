@@ -40,8 +40,9 @@ struct DelimitedTable {
     int columnCount() const { return static_cast<int>(names.size()); }
 };
 
-// Reads a decoded text. The columns are as many as the names row or the widest data row
-// has (at most MAX_COLUMNS), less those at the end that are empty throughout. Throws
+// Reads a decoded text. The columns are as many as the names row has, without one the
+// first data row (at most MAX_COLUMNS), less those at the end that are empty throughout.
+// Empty lines after the last data line are no rows. Throws
 // KelvaneError with the message to show: an unclosed quote, no rows of numbers, a units
 // row of numbers, the comma chosen both to separate and to mark decimals.
 DelimitedTable readDelimited(const DecodedText& text, const LayoutChoice& choice,
