@@ -57,6 +57,7 @@ bool mayLeaveUnmarked(const QString& command) {
                                                "FileSave",
                                                "FileSaveAs1",
                                                "FileASCIIImport",
+                                               "FileDataImport",
                                                "DeleteColumnAction",
                                                "DefineFunctionAction",
                                                "ShowErrorBars",
