@@ -20,11 +20,13 @@ std::string lower(std::string text) {
     return text;
 }
 
-// "dV (mV)" -> "dV", "t [s]" -> "t", "U / V" -> "U".
+// "dV (mV)" -> "dV", "t [s]" -> "t", "U / V" -> "U", "Run 1: dT (°C)" -> "dT".
 std::string withoutUnit(const std::string& name) {
-    std::size_t end = std::min({name.find(" ("), name.find(" ["), name.find(" /"), name.find('('),
-                                name.find('[')});
-    std::string bare = name.substr(0, end);
+    const std::size_t colon = name.rfind(": ");
+    const std::string named = colon == std::string::npos ? name : name.substr(colon + 2);
+    std::size_t end = std::min({named.find(" ("), named.find(" ["), named.find(" /"),
+                                named.find('('), named.find('[')});
+    std::string bare = named.substr(0, end);
     while (!bare.empty() && bare.back() == ' ')
         bare.pop_back();
     return bare;
@@ -37,11 +39,16 @@ bool endsWith(const std::string& text, const std::string& end) {
 // The column (from 0) that column `column` is the uncertainty of, or NONE.
 int uncertaintyTarget(const std::vector<std::string>& bare, int column) {
     const std::string& name = bare[static_cast<std::size_t>(column)];
+    // The nearest column of that name, those before it first: runs side by side repeat
+    // their names.
     const auto named = [&](const std::string& base) {
-        const auto found = std::find(bare.begin(), bare.end(), base);
-        return found == bare.end() || found - bare.begin() == column
-                   ? NONE
-                   : static_cast<int>(found - bare.begin());
+        for (int c = column - 1; c >= 0; --c)
+            if (bare[static_cast<std::size_t>(c)] == base)
+                return c;
+        for (int c = column + 1; c < static_cast<int>(bare.size()); ++c)
+            if (bare[static_cast<std::size_t>(c)] == base)
+                return c;
+        return NONE;
     };
     const int before = column - 1;
     for (const char* word : WORDS)
@@ -49,11 +56,15 @@ int uncertaintyTarget(const std::vector<std::string>& bare, int column) {
             return before;
     for (const char* prefix : PREFIXES) {
         const std::string p(prefix);
-        if (name.size() > p.size() && name.compare(0, p.size(), p) == 0) {
-            const int target = named(name.substr(p.size()));
-            if (target != NONE)
-                return target;
-        }
+        if (name.size() <= p.size() || name.compare(0, p.size(), p) != 0)
+            continue;
+        const int target = named(name.substr(p.size()));
+        if (target != NONE)
+            return target;
+        // "dT" beside "Temperature": a capital after the prefix is a symbol, not a word.
+        const char next = name[p.size()];
+        if (next >= 'A' && next <= 'Z')
+            return before;
     }
     for (const char* suffix : SUFFIXES)
         if (endsWith(lower(name), suffix)) {

@@ -106,13 +106,12 @@ void TImportPreviewDlg::addRowChoice() {
     lastRow_ = spin("LastRowSpinBox");
     everyRow_ = spin("EveryRowSpinBox");
     auto* rows = new QHBoxLayout;
-    rows->addWidget(new QLabel(QStringLiteral("Take data rows"), this));
+    rows->addWidget(new QLabel(QStringLiteral("Data rows"), this));
     rows->addWidget(firstRow_);
     rows->addWidget(new QLabel(QStringLiteral("to"), this));
     rows->addWidget(lastRow_);
-    rows->addWidget(new QLabel(QStringLiteral(", every"), this));
+    rows->addWidget(new QLabel(QStringLiteral(", one in every"), this));
     rows->addWidget(everyRow_);
-    rows->addWidget(new QLabel(QStringLiteral("th row"), this));
     rows->addStretch();
     contentLayout()->addLayout(rows);
 }
