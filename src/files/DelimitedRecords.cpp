@@ -3,6 +3,8 @@
 #include "common/KelvaneError.h"
 #include "files/DelimitedMessages.h"
 
+#include <algorithm>
+
 namespace {
 
 char separatorCharacter(Separator separator) {
@@ -88,15 +90,15 @@ private:
         if (!atEnd() && text_[pos_] == '"')
             readQuoted(field);
         // What follows a closing quote up to the separator is kept: a stray quote in a
-        // hand-made file should not lose the value.
-        std::size_t kept = field.size();
-        while (!atEnd() && !atLineEnd() && !atSeparator()) {
-            append(field, text_[pos_]);
-            if (text_[pos_] != ' ' && text_[pos_] != '\t')
-                kept = field.size();
+        // hand-made file should not lose the value. Blanks at its end are not.
+        const std::size_t start = pos_;
+        while (!atEnd() && !atLineEnd() && !atSeparator())
             ++pos_;
-        }
-        field.resize(kept);
+        std::size_t end = pos_;
+        while (end > start && (text_[end - 1] == ' ' || text_[end - 1] == '\t'))
+            --end;
+        const std::size_t room = RecordLimits::MAX_FIELD_LENGTH - std::min(field.size(), RecordLimits::MAX_FIELD_LENGTH);
+        field.append(text_.substr(start, std::min(end - start, room)));
     }
 
     void readQuoted(std::string& field) {

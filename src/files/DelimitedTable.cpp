@@ -126,7 +126,7 @@ DelimitedTable readDelimited(const DecodedText& text, const LayoutChoice& choice
     DelimitedLayout& layout = table.layout;
     layout.encoding = text.encoding;
     layout.separator = choice.separator.value_or(detectSeparator(text.text));
-    const std::vector<Record> records = splitRecords(text.text, layout.separator, ALL_RECORDS);
+    std::vector<Record> records = splitRecords(text.text, layout.separator, ALL_RECORDS);
     layout.decimalMark = choice.decimalMark.value_or(detectDecimalMark(records, layout.separator));
     if (layout.separator == Separator::Comma && layout.decimalMark == ',')
         throw KelvaneError(commaBothWaysMessage());
@@ -140,13 +140,11 @@ DelimitedTable readDelimited(const DecodedText& text, const LayoutChoice& choice
     while (end > place.firstData && records[end - 1].fieldCount == 0)
         --end;
     for (std::size_t r = place.firstData; r < end; ++r) {
-        std::vector<std::string> row(columns);
-        for (std::size_t c = 0; c < columns; ++c) {
-            const std::string& cell = fieldOf(records[r], c);
-            row[c] = isFileNumber(cell, layout.decimalMark)
-                         ? tableNumber(cell, layout.decimalMark, tableSeparator)
-                         : cell;
-        }
+        std::vector<std::string>& row = records[r].fields;
+        row.resize(columns);
+        for (std::string& cell : row)
+            if (isFileNumber(cell, layout.decimalMark))
+                cell = tableNumber(cell, layout.decimalMark, tableSeparator);
         table.rows.push_back(std::move(row));
         table.rowLines.push_back(records[r].line);
     }

@@ -50,7 +50,8 @@ DecodedText decodeText(std::string_view bytes) {
         decoded.text = utf8FromUtf16Bytes(bytes.substr(2), little);
     } else if (startsWith(bytes, "\xEF\xBB\xBF")) {
         decoded.encoding = TextEncodingKind::Utf8WithBom;
-        decoded.text = utf8FromUtf16(utf16FromUtf8(bytes.substr(3)));
+        const std::string_view rest = bytes.substr(3);
+        decoded.text = isValidUtf8(rest) ? std::string(rest) : utf8FromUtf16(utf16FromUtf8(rest));
     } else if (isValidUtf8(bytes)) {
         decoded.text = std::string(bytes);
     } else {
