@@ -20,7 +20,6 @@ std::optional<std::string> leftOutNotice(std::size_t rowCount, std::size_t taken
                        std::to_string(taken) + " are imported and " +
                        std::to_string(rowCount - taken) + " left out.";
     if (rowCount > most)
-        text += " The table holds at most " + std::to_string(most) +
-                ": choose a range or every k-th row to take others.";
+        text += " The table holds at most " + std::to_string(most) + ": choose which rows to take.";
     return text;
 }

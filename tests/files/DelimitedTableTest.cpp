@@ -212,7 +212,7 @@ TEST(RowTake, RangesStepsAndTheTablesLimit) {
     EXPECT_FALSE(leftOutNotice(5, 5, 200));
     EXPECT_EQ(*leftOutNotice(57000, 200, 200),
               "The file has 57000 data rows; 200 are imported and 56800 left out. The table "
-              "holds at most 200: choose a range or every k-th row to take others.");
+              "holds at most 200: choose which rows to take.");
     EXPECT_EQ(*leftOutNotice(10, 3, 200), "The file has 10 data rows; 3 are imported and 7 left out.");
 }
 
