@@ -136,9 +136,16 @@ DelimitedTable readDelimited(const DecodedText& text, const LayoutChoice& choice
 
     const std::size_t columns = columnCountOf(records, place);
     table.names = namesOf(records, place, columns);
+    // Blank lines and padding at the end are no rows.
+    const auto blank = [](const Record& record) {
+        return std::all_of(record.fields.begin(), record.fields.end(),
+                           [](const std::string& field) { return field.empty(); });
+    };
     std::size_t end = records.size();
-    while (end > place.firstData && records[end - 1].fieldCount == 0)
+    while (end > place.firstData && blank(records[end - 1]))
         --end;
+    if (end <= place.firstData)
+        throw KelvaneError(noNumericRowsMessage());
     for (std::size_t r = place.firstData; r < end; ++r) {
         std::vector<std::string>& row = records[r].fields;
         row.resize(columns);

@@ -13,6 +13,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::size_t MOST_ROWS = DataTable::ROW_COUNT_CHOICES.back();

@@ -160,6 +160,7 @@ TEST(DelimitedBadInput, EachFailureSaysWhatIsWrong) {
     EXPECT_EQ(unclosedQuoteMessage(3), "The quote opened on line 3 is never closed.");
     EXPECT_EQ(failure("name,other\nx,y\n"), "The file holds no rows of numbers.");
     EXPECT_EQ(failure(""), noNumericRowsMessage());
+    EXPECT_EQ(failure("1,2\n,\n", {std::nullopt, std::nullopt, 1}), noNumericRowsMessage());
     EXPECT_EQ(failure(std::string("PK\x03\x04\0\0\x14\0", 8)),
               "The file is not a text table: it holds binary data.");
     EXPECT_EQ(failure("t,U\n1,2\n3,4\n", {std::nullopt, std::nullopt, 2}),
