@@ -180,6 +180,8 @@ void TImportPreviewDlg::showRows() {
                                                                      " data rows; all are imported."))
                               : QString());
     roles_->setText(readable ? roleText(roles, table.names) : QString());
+    notice_->setVisible(readable);
+    roles_->setVisible(readable);
 
     preview_->clear();
     preview_->setColumnCount(readable ? table.columnCount() : 0);
