@@ -34,9 +34,9 @@ std::string loggerFile() {
         const double t = 0.05 * i;
         text += decimalComma(t, 3) + ";" + decimalComma(20 + 60 * std::exp(-t / 900), 5) +
                 ";\"0,05\";" + decimalComma(101.325 + 0.001 * (i % 97), 4) + ";";
-        text += i < LINES / 2 ? decimalComma(t, 3) + ";" +
-                                    decimalComma(22 + 55 * std::exp(-t / 700), 5)
-                              : std::string("\"\";\"\"");
+        text += i < LINES / 2
+                    ? decimalComma(t, 3) + ";" + decimalComma(22 + 55 * std::exp(-t / 700), 5)
+                    : std::string("\"\";\"\"");
         text += "\r\n";
     }
     return text;

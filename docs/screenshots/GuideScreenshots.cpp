@@ -14,10 +14,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QImage>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>

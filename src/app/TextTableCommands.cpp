@@ -29,7 +29,8 @@ const char* const IMPORT_FILTER = "Text FIles|*.txt|All Files|*.*";
 const char* const DATA_FILE_FILTER =
     "Data files|*.csv;*.txt;*.tsv|CSV files|*.csv|Text files|*.txt;*.tsv|All Files|*.*";
 const char* const TEXT_FILE_EXTENSION = ".txt";
-const char* const SAVE_BEFORE_IMPORT = "Do you want to save changes before importing an ASCII file?";
+const char* const SAVE_BEFORE_IMPORT =
+    "Do you want to save changes before importing an ASCII file?";
 
 } // namespace
 

@@ -13,8 +13,8 @@ namespace {
 
 constexpr const char* DESCRIPTION =
     "Fits a model to a Kelvane document (.dat) or a text table (CSV, a data logger's export, "
-    "values separated by blanks; the layout is detected) the way Kelvane's window does, and prints the results the "
-    "window's graph footer shows. A document's columns, error method and fitting function are "
+    "values separated by blanks; the layout is detected) the way Kelvane's window does, and "
+    "prints the results the window's graph footer shows. A document's columns, error method and fitting function are "
     "the defaults; the options override them.";
 
 constexpr const char* EXIT_STATUSES =
@@ -79,7 +79,8 @@ const CLI::Validator ROW_RANGE(
 std::optional<std::pair<std::size_t, std::size_t>> parseTake(const std::string& text) {
     const std::size_t colon = text.find(':');
     const auto number = [](const std::string& part) -> std::optional<std::size_t> {
-        if (part.empty() || part.size() > 9 || part.find_first_not_of("0123456789") != std::string::npos)
+        if (part.empty() || part.size() > 9 ||
+            part.find_first_not_of("0123456789") != std::string::npos)
             return std::nullopt;
         return static_cast<std::size_t>(std::stoul(part));
     };
@@ -117,11 +118,14 @@ struct Arguments {
 
 void declare(CLI::App& app, Arguments& a) {
     app.add_option("file", a.path, "The document or table to fit")->required()->type_name("FILE");
-    addColumnOption(app, a.x, "--x", "Column of X, its number or name (default 1, or the document's)");
-    addColumnOption(app, a.y, "--y", "Column of Y, its number or name (default 2, or the document's)");
+    addColumnOption(app, a.x, "--x",
+                    "Column of X, its number or name (default 1, or the document's)");
+    addColumnOption(app, a.y, "--y",
+                    "Column of Y, its number or name (default 2, or the document's)");
     addColumnOption(app, a.dx, "--dx", "Column of dX, for --errors dxdy");
     addColumnOption(app, a.dy, "--dy", "Column of dY, for --errors dy and dxdy");
-    app.add_option("--separator", a.separator, "What separates a text table's values (default: detected)")
+    app.add_option("--separator", a.separator,
+                   "What separates a text table's values (default: detected)")
         ->check(CLI::IsMember({"tab", "semicolon", "comma", "space"}));
     app.add_option("--decimal", a.decimal, "A text table's decimal mark (default: detected)")
         ->check(CLI::IsMember({"point", "comma"}));

@@ -7,10 +7,9 @@ namespace {
 
 constexpr int NONE = -1;
 
-constexpr std::array<const char*, 6> PREFIXES = {"d", "\xCE\xB4", "\xCE\x94", "\xCF\x83",
-                                                 "sigma_", "err_"};
-constexpr std::array<const char*, 6> SUFFIXES = {"_err", "_error", "_unc", "_sigma", "_sd",
-                                                 " err"};
+constexpr std::array<const char*, 6> PREFIXES = {"d",        "\xCE\xB4", "\xCE\x94",
+                                                 "\xCF\x83", "sigma_",   "err_"};
+constexpr std::array<const char*, 6> SUFFIXES = {"_err", "_error", "_unc", "_sigma", "_sd", " err"};
 constexpr std::array<const char*, 5> WORDS = {"\xCF\x83", "sigma", "err", "error", "uncertainty"};
 
 std::string lower(std::string text) {
@@ -24,8 +23,8 @@ std::string lower(std::string text) {
 std::string withoutUnit(const std::string& name) {
     const std::size_t colon = name.rfind(": ");
     const std::string named = colon == std::string::npos ? name : name.substr(colon + 2);
-    std::size_t end = std::min({named.find(" ("), named.find(" ["), named.find(" /"),
-                                named.find('('), named.find('[')});
+    std::size_t end = std::min(
+        {named.find(" ("), named.find(" ["), named.find(" /"), named.find('('), named.find('[')});
     std::string bare = named.substr(0, end);
     while (!bare.empty() && bare.back() == ' ')
         bare.pop_back();
@@ -92,7 +91,8 @@ std::optional<ColumnRoles> guessRoles(const std::vector<std::string>& names) {
     for (int& t : target)
         if (t != NONE && std::find(plain.begin(), plain.end(), t) == plain.end())
             t = NONE;
-    if (plain.size() < 2 || std::all_of(target.begin(), target.end(), [](int t) { return t == NONE; }))
+    if (plain.size() < 2 ||
+        std::all_of(target.begin(), target.end(), [](int t) { return t == NONE; }))
         return std::nullopt;
     int y = plain[1];
     for (int t : target)

@@ -20,3 +20,8 @@ std::string numericUnitsRowMessage(std::size_t line) {
 std::string commaBothWaysMessage() {
     return "The comma cannot both separate the values and mark the decimals.";
 }
+
+std::string tooManyLinesMessage(std::size_t mostLines) {
+    return "The file has more than " + std::to_string(mostLines) +
+           " lines; Kelvane reads at most that many.";
+}

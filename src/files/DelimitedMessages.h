@@ -11,3 +11,4 @@ std::string unclosedQuoteMessage(std::size_t line);
 std::string noNumericRowsMessage();
 std::string numericUnitsRowMessage(std::size_t line);
 std::string commaBothWaysMessage();
+std::string tooManyLinesMessage(std::size_t mostLines);

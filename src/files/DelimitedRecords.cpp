@@ -97,7 +97,8 @@ private:
         std::size_t end = pos_;
         while (end > start && (text_[end - 1] == ' ' || text_[end - 1] == '\t'))
             --end;
-        const std::size_t room = RecordLimits::MAX_FIELD_LENGTH - std::min(field.size(), RecordLimits::MAX_FIELD_LENGTH);
+        const std::size_t room =
+            RecordLimits::MAX_FIELD_LENGTH - std::min(field.size(), RecordLimits::MAX_FIELD_LENGTH);
         field.append(text_.substr(start, std::min(end - start, room)));
     }
 

@@ -20,6 +20,9 @@ struct RecordLimits {
     // separators or line ends cannot make the reader hold unbounded text.
     static constexpr std::size_t MAX_FIELDS = 256;
     static constexpr std::size_t MAX_FIELD_LENGTH = 65536;
+    // Twenty times the longest logger run seen, and few enough that a file of short
+    // lines, each a record of its own, stays within bounded memory.
+    static constexpr std::size_t MAX_RECORDS = 1000000;
 };
 
 // Splits a text (UTF-8, line ends LF, CR LF or CR) into records, RFC 4180 style: a value

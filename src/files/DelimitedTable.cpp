@@ -6,11 +6,8 @@
 #include "files/DelimitedMessages.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
-
-constexpr std::size_t ALL_RECORDS = std::numeric_limits<std::size_t>::max();
 
 const std::string& fieldOf(const Record& record, std::size_t column) {
     static const std::string empty;
@@ -39,8 +36,8 @@ std::string unitOf(const std::string& text) {
 
 // The header rows as chosen: the names row stays where the detection found it (or the
 // first data row becomes it), a units row follows it, and data starts after them.
-HeaderPlace chosenHeader(const std::vector<Record>& records, HeaderPlace detected,
-                         int headerRows, char decimalMark) {
+HeaderPlace chosenHeader(const std::vector<Record>& records, HeaderPlace detected, int headerRows,
+                         char decimalMark) {
     HeaderPlace place;
     place.firstData = detected.firstData;
     if (headerRows == 0)
@@ -100,7 +97,8 @@ void convertClockColumn(DelimitedTable& table, std::size_t column, char decimalM
         return;
     for (auto& row : table.rows)
         if (!row[column].empty())
-            row[column] = secondsSince(*start, *clockTime(row[column], decimalMark), tableSeparator);
+            row[column] =
+                secondsSince(*start, *clockTime(row[column], decimalMark), tableSeparator);
 }
 
 void dropEmptyTrailingColumns(DelimitedTable& table) {
@@ -126,13 +124,17 @@ DelimitedTable readDelimited(const DecodedText& text, const LayoutChoice& choice
     DelimitedLayout& layout = table.layout;
     layout.encoding = text.encoding;
     layout.separator = choice.separator.value_or(detectSeparator(text.text));
-    std::vector<Record> records = splitRecords(text.text, layout.separator, ALL_RECORDS);
+    std::vector<Record> records =
+        splitRecords(text.text, layout.separator, RecordLimits::MAX_RECORDS + 1);
+    if (records.size() > RecordLimits::MAX_RECORDS)
+        throw KelvaneError(tooManyLinesMessage(RecordLimits::MAX_RECORDS));
     layout.decimalMark = choice.decimalMark.value_or(detectDecimalMark(records, layout.separator));
     if (layout.separator == Separator::Comma && layout.decimalMark == ',')
         throw KelvaneError(commaBothWaysMessage());
     const HeaderPlace detected = detectHeader(records, layout.decimalMark);
     layout.headerRows = choice.headerRows.value_or(detected.units ? 2 : detected.names ? 1 : 0);
-    const HeaderPlace place = chosenHeader(records, detected, layout.headerRows, layout.decimalMark);
+    const HeaderPlace place =
+        chosenHeader(records, detected, layout.headerRows, layout.decimalMark);
 
     const std::size_t columns = columnCountOf(records, place);
     table.names = namesOf(records, place, columns);

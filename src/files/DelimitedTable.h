@@ -43,8 +43,8 @@ struct DelimitedTable {
 // Reads a decoded text. The columns are as many as the names row has, without one the
 // first data row (at most MAX_COLUMNS), less those at the end that are empty throughout.
 // Lines after the last data line that hold no value are no rows. Throws KelvaneError with
-// the message to show: an unclosed quote, no rows of numbers (none left after the header
-// either), a units row of numbers, the comma chosen both to separate and to mark
-// decimals.
+// the message to show: more than RecordLimits::MAX_RECORDS lines, an unclosed quote, no
+// rows of numbers (none left after the header either), a units row of numbers, the comma
+// chosen both to separate and to mark decimals.
 DelimitedTable readDelimited(const DecodedText& text, const LayoutChoice& choice,
                              char tableSeparator);

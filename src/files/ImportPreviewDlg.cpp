@@ -48,9 +48,9 @@ TImportPreviewDlg::TImportPreviewDlg(UiServices& ui, char tableSeparator, QWidge
                             QStringLiteral("Comma ,"), QStringLiteral("Blanks")})),
       decimalMark_(addChoice("DecimalMarkComboBox", QStringLiteral("Decimal mark:"),
                              {QStringLiteral("Point ."), QStringLiteral("Comma ,")})),
-      headerRows_(addChoice("HeaderRowsComboBox", QStringLiteral("Header rows:"),
-                            {QStringLiteral("None"), QStringLiteral("Names"),
-                             QStringLiteral("Names and units")})),
+      headerRows_(addChoice(
+          "HeaderRowsComboBox", QStringLiteral("Header rows:"),
+          {QStringLiteral("None"), QStringLiteral("Names"), QStringLiteral("Names and units")})),
       notice_(new QLabel(this)), roles_(new QLabel(this)), problemLabel_(new QLabel(this)),
       preview_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("ImportPreviewDlg"));
@@ -170,15 +170,16 @@ std::vector<std::size_t> TImportPreviewDlg::takenRowIndexes() const {
 void TImportPreviewDlg::showRows() {
     const DelimitedTable& table = file_.table;
     const bool readable = !problem_;
-    const std::vector<std::size_t> taken = readable ? takenRowIndexes() : std::vector<std::size_t>{};
+    const std::vector<std::size_t> taken =
+        readable ? takenRowIndexes() : std::vector<std::size_t>{};
     const std::optional<ColumnRoles> roles =
         readable && table.layout.headerRows > 0 ? guessRoles(table.names) : std::nullopt;
     const std::size_t total = table.rows.size();
-    notice_->setText(readable ? QString::fromStdString(leftOutNotice(total, taken.size(), MOST_ROWS)
-                                                           .value_or("The file has " +
-                                                                     std::to_string(total) +
-                                                                     " data rows; all are imported."))
-                              : QString());
+    notice_->setText(
+        readable ? QString::fromStdString(leftOutNotice(total, taken.size(), MOST_ROWS)
+                                              .value_or("The file has " + std::to_string(total) +
+                                                        " data rows; all are imported."))
+                 : QString());
     roles_->setText(readable ? roleText(roles, table.names) : QString());
     notice_->setVisible(readable);
     roles_->setVisible(readable);

@@ -18,5 +18,4 @@ struct RowTake {
 std::vector<std::size_t> takenRows(std::size_t rowCount, const RowTake& take, std::size_t most);
 
 // What the user is told when rows are left out: how many, and why.
-std::optional<std::string> leftOutNotice(std::size_t rowCount, std::size_t taken,
-                                         std::size_t most);
+std::optional<std::string> leftOutNotice(std::size_t rowCount, std::size_t taken, std::size_t most);

@@ -22,7 +22,8 @@ std::string utf8FromUtf16Bytes(std::string_view bytes, bool littleEndian) {
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const auto first = static_cast<unsigned char>(bytes[i]);
         const auto second = static_cast<unsigned char>(bytes[i + 1]);
-        units += static_cast<char16_t>(littleEndian ? first | (second << 8) : (first << 8) | second);
+        units +=
+            static_cast<char16_t>(littleEndian ? first | (second << 8) : (first << 8) | second);
     }
     return utf8FromUtf16(units);
 }

@@ -10,7 +10,6 @@
 #include "cli/FitNames.h"
 #include "cli/InputDocument.h"
 #include "cli/RowRange.h"
-#include "fitctl/ShownFigures.h"
 #include "common/KelvaneError.h"
 #include "files/DelimitedMessages.h"
 #include "files/DocumentFile.h"
@@ -18,6 +17,7 @@
 #include "fitctl/FitMessages.h"
 #include "fitctl/FitResultTexts.h"
 #include "fitctl/FitTexts.h"
+#include "fitctl/ShownFigures.h"
 #include "formula/ComputedColumn.h"
 
 #include <gtest/gtest.h>

@@ -71,14 +71,15 @@ TEST(DelimitedDetection, SeparatorDecimalMarkAndHeaderRows) {
 }
 
 TEST(DelimitedDetection, EncodingsAndTheirCharacters) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string utf16 = std::string("\xFF\xFE") + 'a' + '\0';
     EXPECT_EQ(decodeText("a\xC2\xB0").encoding, TextEncodingKind::Utf8);
-    EXPECT_EQ(decodeText("\xEF\xBB\xBF" "a").text, "a");
-    EXPECT_EQ(decodeText("\xEF\xBB\xBF" "a").encoding, TextEncodingKind::Utf8WithBom);
+    EXPECT_EQ(decodeText(bom + "a").text, "a");
+    EXPECT_EQ(decodeText(bom + "a").encoding, TextEncodingKind::Utf8WithBom);
     EXPECT_EQ(decodeText("a\xB0").text, "a\xC2\xB0");
     EXPECT_EQ(decodeText("a\xB0").encoding, TextEncodingKind::Windows1252);
     EXPECT_EQ(decodeText(std::string("\xFE\xFF\0a\0\xB0", 6)).text, "a\xC2\xB0");
-    EXPECT_EQ(decodeText(std::string("\xFF\xFE" "a\0", 4)).encoding,
-              TextEncodingKind::Utf16LittleEndian);
+    EXPECT_EQ(decodeText(utf16).encoding, TextEncodingKind::Utf16LittleEndian);
     EXPECT_EQ(decodeText("1 2\x1Agarbage").text, "1 2");
 }
 
@@ -177,6 +178,11 @@ TEST(DelimitedBounds, LongValuesAndManyColumnsAreCut) {
     for (int i = 1; i <= 300; ++i)
         wide += std::to_string(i) + ",";
     EXPECT_EQ(read(wide + "\n").columnCount(), DelimitedTable::MAX_COLUMNS);
+    std::string lines;
+    for (std::size_t i = 0; i <= RecordLimits::MAX_RECORDS; ++i)
+        lines += "1\n";
+    EXPECT_EQ(failure(lines),
+              "The file has more than 1000000 lines; Kelvane reads at most that many.");
 }
 
 TEST(ColumnRoleGuess, UncertaintyNamesPointAtTheirColumns) {
@@ -214,7 +220,8 @@ TEST(RowTake, RangesStepsAndTheTablesLimit) {
     EXPECT_EQ(*leftOutNotice(57000, 200, 200),
               "The file has 57000 data rows; 200 are imported and 56800 left out. The table "
               "holds at most 200: choose which rows to take.");
-    EXPECT_EQ(*leftOutNotice(10, 3, 200), "The file has 10 data rows; 3 are imported and 7 left out.");
+    EXPECT_EQ(*leftOutNotice(10, 3, 200),
+              "The file has 10 data rows; 3 are imported and 7 left out.");
 }
 
 } // namespace

@@ -110,7 +110,8 @@ QString label(QDialog& dialog, const char* name) {
 }
 
 QString cell(QDialog& dialog, int row, int column) {
-    const QTableWidgetItem* item = inDialog<QTableWidget>(dialog, "PreviewTable")->item(row, column);
+    const QTableWidgetItem* item =
+        inDialog<QTableWidget>(dialog, "PreviewTable")->item(row, column);
     return item ? item->text() : QStringLiteral("(none)");
 }
 
@@ -198,7 +199,8 @@ TEST_F(TextTableCommandsTest, ALongFileIsThinnedToTheTableAndTheRestIsSaid) {
             text += std::to_string(i) + "," + std::to_string(2 * i) + "\n";
         return text;
     }();
-    ui.fileNames = {QString::fromStdString(path("long.csv")), QString::fromStdString(path("long.csv"))};
+    ui.fileNames = {QString::fromStdString(path("long.csv")),
+                    QString::fromStdString(path("long.csv"))};
     ui.dialogScripts.push_back([](QDialog& dialog) {
         EXPECT_EQ(inDialog<QSpinBox>(dialog, "EveryRowSpinBox")->value(), 3);
         EXPECT_EQ(label(dialog, "NoticeLabel").toStdString(), *leftOutNotice(450, 150, 200));
