@@ -14,8 +14,8 @@ namespace {
 constexpr const char* DESCRIPTION =
     "Fits a model to a Kelvane document (.dat) or a text table (CSV, a data logger's export, "
     "values separated by blanks; the layout is detected) the way Kelvane's window does, and "
-    "prints the results the window's graph footer shows. A document's columns, error method and fitting function are "
-    "the defaults; the options override them.";
+    "prints the results the window's graph footer shows. A document's columns, error method "
+    "and fitting function are the defaults; the options override them.";
 
 constexpr const char* EXIT_STATUSES =
     "Exit status: 0 when the fit succeeded, 1 when it was refused or failed, 2 for a usage "
