@@ -126,16 +126,19 @@ void declare(CLI::App& app, Arguments& a) {
     addColumnOption(app, a.dy, "--dy", "Column of dY, for --errors dy and dxdy");
     app.add_option("--separator", a.separator,
                    "What separates a text table's values (default: detected)")
+        ->type_name("tab|semicolon|comma|space")
         ->check(CLI::IsMember({"tab", "semicolon", "comma", "space"}));
     app.add_option("--decimal", a.decimal, "A text table's decimal mark (default: detected)")
+        ->type_name("point|comma")
         ->check(CLI::IsMember({"point", "comma"}));
     app.add_option("--header-rows", a.headerRows,
                    "A text table's header rows: 0, 1 (names) or 2 (names and units)")
+        ->type_name("N")
         ->check(CLI::Range(0, 2));
     app.add_option("--take", a.take, "Read only a text table's data rows A to B")
         ->type_name("A:B")
         ->check(ROW_TAKE);
-    app.add_option("--every", a.every, "Read every K-th of a text table's data rows")
+    app.add_option("--every", a.every, "Read one in every K of a text table's data rows")
         ->type_name("K")
         ->check(CLI::Range(std::size_t{1}, std::size_t{1000000}));
     app.add_option("--model", a.model, "Fitting function (default linear, or the document's)")
