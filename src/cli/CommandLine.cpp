@@ -126,10 +126,10 @@ void declare(CLI::App& app, Arguments& a) {
     addColumnOption(app, a.dy, "--dy", "Column of dY, for --errors dy and dxdy");
     app.add_option("--separator", a.separator,
                    "What separates a text table's values (default: detected)")
-        ->type_name("tab|semicolon|comma|space")
+        ->type_name("S")
         ->check(CLI::IsMember({"tab", "semicolon", "comma", "space"}));
     app.add_option("--decimal", a.decimal, "A text table's decimal mark (default: detected)")
-        ->type_name("point|comma")
+        ->type_name("D")
         ->check(CLI::IsMember({"point", "comma"}));
     app.add_option("--header-rows", a.headerRows,
                    "A text table's header rows: 0, 1 (names) or 2 (names and units)")
