@@ -12,7 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
-targets=(document_fuzz formula_fuzz text_table_fuzz number_fuzz options_fuzz paste_fuzz user_model_fuzz)
+targets=(document_fuzz formula_fuzz text_table_fuzz delimited_fuzz number_fuzz options_fuzz paste_fuzz
+  user_model_fuzz)
 build=${KELVANE_FUZZ_BUILD_DIR:-build-fuzz}
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DKELVANE_BUILD_FUZZ=ON \
   -DKELVANE_BUILD_TESTS=OFF -DKELVANE_BUILD_GUIDES=OFF > /dev/null
@@ -41,6 +42,7 @@ fuzz() {
 fuzz document tests/data/documents -- -dict=tests/fuzz/document/document.dict
 fuzz formula tests/fuzz/formula/corpus
 fuzz text_table tests/fuzz/text_table/corpus tests/data/fits
+fuzz delimited tests/fuzz/delimited/corpus
 fuzz number tests/fuzz/number/corpus
 # Help and usage texts would fill the log.
 fuzz options tests/fuzz/options/corpus -- -close_fd_mask=3

@@ -2,7 +2,7 @@
 // the program as it is built and never go stale. Each picture is written as a one-page PDF
 // holding the window's pixels, which groff places into the guide.
 //
-//   guide-screenshots OUTPUT_DIR EXAMPLE_DOCUMENT USER_MODEL_DOCUMENT
+//   guide-screenshots OUTPUT_DIR EXAMPLE_DOCUMENT USER_MODEL_DOCUMENT EXAMPLE_DATA_FILE
 //
 // Run it with QT_QPA_PLATFORM=offscreen and QT_SCALE_FACTOR=2 for sharp pictures.
 
@@ -14,10 +14,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QImage>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -28,6 +28,7 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -55,6 +56,10 @@ public:
     explicit ScreenshotServices(QDir out) : out_(std::move(out)) {}
 
     void expectDialog(const QString& name) { nextDialog_ = name; }
+    // The name the next open dialog answers with.
+    void answerOpen(const QString& path) { nextOpen_ = path; }
+
+    QString openFileName(const QString&) override { return std::exchange(nextOpen_, QString()); }
 
     int runModal(QDialog& dialog) override {
         dialog.show();
@@ -74,6 +79,7 @@ public:
 private:
     QDir out_;
     QString nextDialog_;
+    QString nextOpen_;
 };
 
 void take(QWidget& widget, const QDir& out, const char* name) {
@@ -85,9 +91,10 @@ void take(QWidget& widget, const QDir& out, const char* name) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 4) {
+    if (argc != 5) {
         std::fprintf(stderr,
-                     "usage: guide-screenshots OUTPUT_DIR EXAMPLE_DOCUMENT USER_MODEL_DOCUMENT\n");
+                     "usage: guide-screenshots OUTPUT_DIR EXAMPLE_DOCUMENT USER_MODEL_DOCUMENT "
+                     "EXAMPLE_DATA_FILE\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -97,6 +104,10 @@ int main(int argc, char* argv[]) {
         form.resize(1000, 640);
         form.show();
         take(form, out, "main-window");
+        // The import's preview, cancelled, before the example document makes any change.
+        ui.answerOpen(QString::fromLocal8Bit(argv[4]));
+        ui.expectDialog(QStringLiteral("import-preview"));
+        form.findChild<QAction*>(QStringLiteral("FileDataImport"))->trigger();
 
         // Opened from a folder of its own, the status bar shows the bare file name rather
         // than a path of the build machine.

@@ -75,6 +75,9 @@ void MainActions::createFileActions(QObject* owner) {
     FileASCIIImport = makeAction(owner, "FileASCIIImport", QStringLiteral("Import From ASCII"),
                                  QStringLiteral("Import data from an ASCII file."));
     FileASCIIImport->setIcon(themedIcon("document-import"));
+    FileDataImport =
+        makeAction(owner, "FileDataImport", QStringLiteral("Import Data File..."),
+                   QStringLiteral("Import a CSV or data-logger file, with a preview."));
     FileASCIIExport = makeAction(owner, "FileASCIIExport", QStringLiteral("Export To ASCII"),
                                  QStringLiteral("Export data table to ASCII file"));
     FileASCIIExport->setIcon(themedIcon("document-export"));

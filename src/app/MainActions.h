@@ -25,6 +25,7 @@ public:
     QAction* FileSave;
     QAction* FileSaveAs1;
     QAction* FileASCIIImport;
+    QAction* FileDataImport;
     QAction* FileASCIIExport;
     QAction* FileExportGraphBitmap;
     QAction* FileExportGraphJpeg;

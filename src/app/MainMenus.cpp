@@ -38,7 +38,7 @@ void buildFileMenu(QMenuBar& bar, const MainActions& a) {
     QMenu* file = addMenu(bar, QStringLiteral("&File"));
     file->addActions({a.FileNew, a.FileOpen1, a.FileSave, a.FileSaveAs1});
     QMenu* data = addSubmenu(file, QStringLiteral("Import/Export &Data"));
-    data->addActions({a.FileASCIIImport, a.FileASCIIExport});
+    data->addActions({a.FileASCIIImport, a.FileDataImport, a.FileASCIIExport});
     QMenu* graph = addSubmenu(file, QStringLiteral("Export &Graph"));
     graph->menuAction()->setToolTip(QStringLiteral("Export Graph"));
     graph->addActions({a.FileExportGraphBitmap, a.FileExportGraphJpeg, a.FileExportGraphPng,

@@ -7,28 +7,40 @@
 #include "document/DocumentEdits.h"
 #include "document/UndoHistory.h"
 #include "files/AtomicWrite.h"
+#include "files/ColumnRoleGuess.h"
+#include "files/DelimitedFile.h"
+#include "files/DelimitedImport.h"
 #include "files/FileMessages.h"
 #include "files/FileNames.h"
 #include "files/ImportNotice.h"
+#include "files/ImportPreviewDlg.h"
+#include "files/RowTake.h"
 #include "files/TextExport.h"
 #include "files/TextTableFile.h"
 #include "files/TextTableFill.h"
 #include "shell/UiServices.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QScopeGuard>
 
 namespace {
 
 const char* const EXPORT_FILTER = "ASCII files|*.txt|All Files|*.*";
 const char* const IMPORT_FILTER = "Text FIles|*.txt|All Files|*.*";
+const char* const DATA_FILE_FILTER =
+    "Data files|*.csv;*.txt;*.tsv|CSV files|*.csv|Text files|*.txt;*.tsv|All Files|*.*";
 const char* const TEXT_FILE_EXTENSION = ".txt";
+const char* const SAVE_BEFORE_IMPORT =
+    "Do you want to save changes before importing an ASCII file?";
 
 } // namespace
 
 void TMainForm::connectTextTableCommands() {
+    importPreviewDlg_ = new TImportPreviewDlg(ui_, document_.table.decimalSeparator(), this);
     onCommand(actions_->FileASCIIExport, &TMainForm::FileASCIIExportExecute);
     onCommand(actions_->FileASCIIImport, &TMainForm::FileASCIIImportExecute);
+    onCommand(actions_->FileDataImport, &TMainForm::FileDataImportExecute);
 }
 
 // Only the cell texts travel; the document is not changed. A file that cannot be written
@@ -49,8 +61,7 @@ void TMainForm::FileASCIIExportExecute() {
 void TMainForm::FileASCIIImportExecute() {
     if (commitCellEdit().refused)
         return;
-    if (!offerToSave("Do you want to save changes before importing an ASCII file?",
-                     UiServices::Buttons::YesNo))
+    if (!offerToSave(SAVE_BEFORE_IMPORT, UiServices::Buttons::YesNo))
         return;
     const QString path = ui_.openFileName(QLatin1String(IMPORT_FILTER));
     if (path.isEmpty())
@@ -74,4 +85,45 @@ void TMainForm::FileASCIIImportExecute() {
     RebuildPlot();
     if (const auto notice = importNotice(text.lineCount, document_.table.dataRowCount()))
         ui_.show(*notice);
+}
+
+// The file as the preview understood it replaces the table, with its names; roles its
+// header makes plain are taken. A file that cannot be read, or Cancel, changes nothing.
+void TMainForm::FileDataImportExecute() {
+    if (commitCellEdit().refused)
+        return;
+    if (!offerToSave(SAVE_BEFORE_IMPORT, UiServices::Buttons::YesNo))
+        return;
+    const QString path = ui_.openFileName(QLatin1String(DATA_FILE_FILTER));
+    if (path.isEmpty())
+        return;
+    try {
+        importPreviewDlg_->showFile(
+            readDelimitedFile(path.toStdString(), {}, document_.table.decimalSeparator()));
+    } catch (const KelvaneError& error) {
+        ui_.show({error.what(), "File Error", MessageIcon::Warning, MessageButtons::Ok});
+        return;
+    }
+    if (ui_.runModal(*importPreviewDlg_) != QDialog::Accepted)
+        return;
+    const std::vector<std::size_t> rows = importPreviewDlg_->takenRowIndexes();
+    importDelimited(importPreviewDlg_->table(), rows);
+    const std::size_t total = importPreviewDlg_->table().rows.size();
+    if (const auto notice = leftOutNotice(total, rows.size(), DataTable::ROW_COUNT_CHOICES.back()))
+        ui_.show({*notice, "Import", MessageIcon::Information, MessageButtons::Ok});
+}
+
+void TMainForm::importDelimited(const DelimitedTable& table, const std::vector<std::size_t>& rows) {
+    Document imported = document_;
+    fillTableFromDelimited(imported.table, table, rows);
+    const auto roles = table.layout.headerRows > 0 ? guessRoles(table.names) : std::nullopt;
+    if (roles)
+        chooseColumns(imported, *roles);
+    else
+        keepRolesInTable(imported);
+    imported.modified = false;
+    replaceDocument(std::move(imported));
+    historyRestarts_ = true;
+    ClearFit();
+    RebuildPlot();
 }

@@ -37,6 +37,8 @@ enum class GraphFileType;
 class TColumnLabelDlg;
 class TDeleteColumnDlg;
 class TFitDlg;
+class TImportPreviewDlg;
+struct DelimitedTable;
 class TFunctionForm;
 class TchartLabelDlg;
 struct PixelRect;
@@ -202,6 +204,10 @@ private:
     void connectTextTableCommands();
     void FileASCIIExportExecute();
     void FileASCIIImportExecute();
+    void FileDataImportExecute();
+    void importDelimited(const DelimitedTable& table, const std::vector<std::size_t>& rows);
+
+    TImportPreviewDlg* importPreviewDlg_ = nullptr;
     // ---- end of documents ----------------------------------------------------------------
 
     // ---- Graph export and printing (ExportCommands.cpp, PrintCommands.cpp) -------------

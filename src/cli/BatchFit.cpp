@@ -1,6 +1,7 @@
 #include "cli/BatchFit.h"
 
 #include "cli/ColumnOptions.h"
+#include "cli/ColumnSelection.h"
 #include "cli/InputDocument.h"
 #include "cli/UserModelOptions.h"
 #include "common/KelvaneError.h"
@@ -18,10 +19,13 @@ void applyRequest(const BatchRequest& request, Document& document) {
     document.fitType = request.fitType.value_or(document.fitType);
     document.errorMethod = request.errorMethod.value_or(document.errorMethod);
     ColumnRoles& roles = document.roles;
-    roles.x = request.x.value_or(roles.x);
-    roles.y = request.y.value_or(roles.y);
-    roles.dx = request.dx.value_or(roles.dx);
-    roles.dy = request.dy.value_or(roles.dy);
+    const auto chosen = [&](const std::optional<ColumnChoice>& choice, int role) {
+        return choice ? columnNumber(document.table, *choice) : role;
+    };
+    roles.x = chosen(request.x, roles.x);
+    roles.y = chosen(request.y, roles.y);
+    roles.dx = chosen(request.dx, roles.dx);
+    roles.dy = chosen(request.dy, roles.dy);
     if (request.rows) {
         document.selectionTop = request.rows->first;
         document.selectionBottom = request.rows->last;
@@ -78,14 +82,18 @@ BatchResult runBatchFit(const BatchRequest& request) {
     BatchResult result;
     Document document;
     try {
-        document = loadInputDocument(request.path);
+        document = loadInputDocument(request.path, request.layout, request.take);
     } catch (const KelvaneError& e) {
         return stop(result, ExitStatus::BadInput, e.what());
     }
     if (std::optional<std::string> problem = applyColumnOptions(
             document, request.columnNames, request.columnFormulas, result.warnings))
         return stop(result, ExitStatus::BadInput, *problem);
-    applyRequest(request, document);
+    try {
+        applyRequest(request, document);
+    } catch (const KelvaneError& e) {
+        return stop(result, ExitStatus::BadInput, e.what());
+    }
     if (std::optional<std::string> problem = applyUserModelOptions(request, document))
         return stop(result, ExitStatus::BadInput, *problem);
     if (std::optional<std::string> problem = missingRoleProblem(document))

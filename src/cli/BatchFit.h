@@ -1,10 +1,13 @@
 #pragma once
 
 #include "cli/RowRange.h"
+#include "files/DelimitedTable.h"
+#include "files/RowTake.h"
 #include "fitctl/FitOutcome.h"
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 // NAME=VALUE of --start and --fix.
@@ -13,6 +16,9 @@ struct ParameterValue {
     double value;
 };
 
+// A data column as the command line gives it: its number from 1, or its name.
+using ColumnChoice = std::variant<int, std::string>;
+
 // What a batch fit is asked to do. An unset field keeps what the input file
 // says; a plain-text table says what a new document does: X in column 1,
 // Y in column 2, no dX or dY, a straight line with estimated dY, no selection.
@@ -20,8 +26,11 @@ struct BatchRequest {
     std::string path;
     std::optional<FitType> fitType;
     std::optional<ErrorMethod> errorMethod;
-    // Data columns, numbered from 1 as the table numbers them.
-    std::optional<int> x, y, dx, dy;
+    // Data columns, numbered from 1 as the table numbers them, or named.
+    std::optional<ColumnChoice> x, y, dx, dy;
+    // How a text table is read where the detection is overridden, and which of its rows.
+    LayoutChoice layout;
+    RowTake take;
     std::optional<RowRange> rows;
     // Names for the table's columns from column 1 on, then NAME=EQUATION texts computed in
     // order before the fit.

@@ -8,34 +8,64 @@
 
 #include <CLI/CLI.hpp>
 
+#include <map>
+
 namespace {
 
 constexpr const char* DESCRIPTION =
-    "Fits a model to a Kelvane document (.dat) or a plain-text table (values separated by "
-    "blanks, one row per line) the way Kelvane's window does, and prints the results the "
-    "window's graph footer shows. A document's columns, error method and fitting function are "
-    "the defaults; the options override them.";
+    "Fits a model to a Kelvane document (.dat) or a text table (CSV, a data logger's export, "
+    "values separated by blanks; the layout is detected) the way Kelvane's window does, and "
+    "prints the results the window's graph footer shows. A document's columns, error method "
+    "and fitting function are the defaults; the options override them.";
 
 constexpr const char* EXIT_STATUSES =
     "Exit status: 0 when the fit succeeded, 1 when it was refused or failed, 2 for a usage "
     "error or an unreadable file.";
 
+constexpr int MOST_COLUMN = FileImage::MOST_COLUMNS - 1;
+
+bool isColumnNumber(const std::string& text) {
+    return !text.empty() && text.size() <= 3 &&
+           text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// A number is a column's number, anything else its name.
+const CLI::Validator COLUMN(
+    [](std::string& text) -> std::string {
+        if (text.empty())
+            return "expected a column's number or name, not an empty text";
+        if (text.find_first_not_of("0123456789") == std::string::npos &&
+            (!isColumnNumber(text) || std::stoi(text) < 1 || std::stoi(text) > MOST_COLUMN))
+            return "expected a column number from 1 to " + std::to_string(MOST_COLUMN) +
+                   " or a column's name, not " + text;
+        return {};
+    },
+    "");
+
 // A data column option: its value is kept only when the option is given, so
 // that an input file's own columns stay in force otherwise.
 struct ColumnOption {
-    int value = 0;
+    std::string value;
     CLI::Option* option = nullptr;
 
-    std::optional<int> given() const {
-        return option->count() > 0 ? std::optional<int>(value) : std::nullopt;
+    std::optional<ColumnChoice> given() const {
+        if (option->count() == 0)
+            return std::nullopt;
+        if (isColumnNumber(value))
+            return ColumnChoice(std::stoi(value));
+        return ColumnChoice(value);
     }
 };
 
 void addColumnOption(CLI::App& app, ColumnOption& column, const char* name, const char* what) {
-    column.option = app.add_option(name, column.value, what)
-                        ->type_name("N")
-                        ->check(CLI::Range(1, FileImage::MOST_COLUMNS - 1));
+    column.option = app.add_option(name, column.value, what)->type_name("N|NAME")->check(COLUMN);
 }
+
+const std::map<std::string, Separator> SEPARATORS = {{"tab", Separator::Tab},
+                                                     {"semicolon", Separator::Semicolon},
+                                                     {"comma", Separator::Comma},
+                                                     {"space", Separator::Blanks}};
+const std::map<std::string, char> DECIMAL_MARKS = {{"point", '.'}, {"comma", ','}};
 
 const CLI::Validator ROW_RANGE(
     [](std::string& text) -> std::string {
@@ -63,6 +93,31 @@ std::string modelHelp() {
            "'V0*(1-exp(-x/tau))', whose names other than x are its parameters";
 }
 
+
+// A:B with 1 <= A <= B, rows of a file that may have many more than the table.
+std::optional<std::pair<std::size_t, std::size_t>> parseTake(const std::string& text) {
+    const std::size_t colon = text.find(':');
+    const auto number = [](const std::string& part) -> std::optional<std::size_t> {
+        if (part.empty() || part.size() > 9 ||
+            part.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        return static_cast<std::size_t>(std::stoul(part));
+    };
+    if (colon == std::string::npos)
+        return std::nullopt;
+    const auto first = number(text.substr(0, colon));
+    const auto last = number(text.substr(colon + 1));
+    if (!first || !last || *first < 1 || *first > *last)
+        return std::nullopt;
+    return std::make_pair(*first, *last);
+}
+
+const CLI::Validator ROW_TAKE(
+    [](std::string& text) -> std::string {
+        return parseTake(text) ? std::string() : "expected A:B with 1 <= A <= B, not " + text;
+    },
+    "");
+
 // Everything the command line holds before it becomes a request.
 struct Arguments {
     std::string path;
@@ -74,6 +129,10 @@ struct Arguments {
     std::string starts;
     std::string fixes;
     ColumnOption x, y, dx, dy;
+    std::optional<std::string> separator, decimal;
+    std::optional<int> headerRows;
+    std::string take;
+    std::size_t every = 1;
     bool json = false;
     bool rounded = false;
     bool modelGiven = false; // an empty --model is a law that is not there, not no option
@@ -81,10 +140,29 @@ struct Arguments {
 
 void declare(CLI::App& app, Arguments& a) {
     app.add_option("file", a.path, "The document or table to fit")->required()->type_name("FILE");
-    addColumnOption(app, a.x, "--x", "Column of X (default 1, or the document's)");
-    addColumnOption(app, a.y, "--y", "Column of Y (default 2, or the document's)");
+    addColumnOption(app, a.x, "--x",
+                    "Column of X, its number or name (default 1, or the document's)");
+    addColumnOption(app, a.y, "--y",
+                    "Column of Y, its number or name (default 2, or the document's)");
     addColumnOption(app, a.dx, "--dx", "Column of dX, for --errors dxdy");
     addColumnOption(app, a.dy, "--dy", "Column of dY, for --errors dy and dxdy");
+    app.add_option("--separator", a.separator,
+                   "What separates a text table's values (default: detected)")
+        ->type_name("S")
+        ->check(CLI::IsMember({"tab", "semicolon", "comma", "space"}));
+    app.add_option("--decimal", a.decimal, "A text table's decimal mark (default: detected)")
+        ->type_name("D")
+        ->check(CLI::IsMember({"point", "comma"}));
+    app.add_option("--header-rows", a.headerRows,
+                   "A text table's header rows: 0, 1 (names) or 2 (names and units)")
+        ->type_name("N")
+        ->check(CLI::Range(0, 2));
+    app.add_option("--take", a.take, "Read only a text table's data rows A to B")
+        ->type_name("A:B")
+        ->check(ROW_TAKE);
+    app.add_option("--every", a.every, "Read one in every K of a text table's data rows")
+        ->type_name("K")
+        ->check(CLI::Range(std::size_t{1}, std::size_t{1000000}));
     app.add_option("--model", a.model, modelHelp())->type_name("NAME|EQUATION");
     app.add_option("--start", a.starts,
                    "Start values of the law's parameters; a parameter not named starts at 1")
@@ -155,6 +233,16 @@ CommandLine toCommandLine(const Arguments& a) {
     if (!a.names.empty())
         request.columnNames = splitNames(a.names);
     request.columnFormulas = a.formulas;
+    if (a.separator)
+        request.layout.separator = SEPARATORS.at(*a.separator);
+    if (a.decimal)
+        request.layout.decimalMark = DECIMAL_MARKS.at(*a.decimal);
+    request.layout.headerRows = a.headerRows;
+    if (const auto take = parseTake(a.take)) {
+        request.take.first = take->first;
+        request.take.last = take->second;
+    }
+    request.take.every = a.every;
     return line;
 }
 

@@ -1,9 +1,9 @@
 #include "cli/InputDocument.h"
 
 #include "common/KelvaneError.h"
+#include "files/DelimitedFile.h"
+#include "files/DelimitedImport.h"
 #include "files/DocumentFile.h"
-#include "files/TextTableFile.h"
-#include "files/TextTableFill.h"
 
 #include <fstream>
 
@@ -22,28 +22,29 @@ bool startsAsDocument(const std::string& path) {
     return in.gcount() == sizeof start && std::string(start, sizeof start) == DOCUMENT_SIGNATURE;
 }
 
-// The smallest row count of the window's choices that holds every line.
-int rowCountFor(std::size_t lines) {
-    for (int choice : DataTable::ROW_COUNT_CHOICES)
-        if (static_cast<std::size_t>(choice) >= lines)
-            return choice;
-    return MOST_ROWS;
+bool choosesLayout(const LayoutChoice& choice) {
+    return choice.separator || choice.decimalMark || choice.headerRows;
 }
 
 } // namespace
 
-Document loadInputDocument(const std::string& path) {
+Document loadInputDocument(const std::string& path, const LayoutChoice& layout,
+                           const RowTake& take) {
     // The window's document, with the settings it was saved with.
-    if (startsAsDocument(path))
+    if (startsAsDocument(path)) {
+        if (choosesLayout(layout))
+            throw KelvaneError("--separator, --decimal and --header-rows are for text tables; " +
+                               path + " is a Kelvane document.");
         return documentFrom(readDocumentFile(path), Document());
-    const TextTable text = readTextTableFile(path);
+    }
+    Document document;
+    const DelimitedTable text = readDelimitedFile(path, layout, '.').table;
     // Rows beyond the window's table would be fitted here and nowhere else.
-    if (text.truncated)
+    const std::vector<std::size_t> rows = takenRows(text.rows.size(), take, MOST_ROWS + 1);
+    if (rows.size() > static_cast<std::size_t>(MOST_ROWS))
         throw KelvaneError("The table has more than " + std::to_string(MOST_ROWS) +
                            " rows; Kelvane's table holds at most " + std::to_string(MOST_ROWS) +
                            ".");
-    Document document;
-    document.table.setDataRowCount(rowCountFor(text.rows.size()));
-    fillTableFromText(document.table, text);
+    fillTableFromDelimited(document.table, text, rows);
     return document;
 }

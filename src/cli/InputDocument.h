@@ -1,14 +1,18 @@
 #pragma once
 
 #include "document/Document.h"
+#include "files/DelimitedTable.h"
+#include "files/RowTake.h"
 
 #include <string>
 
 // The document a batch fit works on, read from a file. A data file (.dat)
 // gives the window's document: its table, roles, row count and fit
-// configuration. A plain-text table goes into the table the way the window's
-// text import puts it there (line i is row i, the first line fixes the
-// columns) and keeps every other setting at a new document's defaults. Throws
-// KelvaneError with the text to show when the file cannot be read or cannot
-// be taken as a document or a table.
-Document loadInputDocument(const std::string& path);
+// configuration. Any other file is read as delimited text, as the window's "Import Data
+// File..." reads it (the layout detected where `layout` leaves it open, the rows `take`
+// chooses), and keeps every other setting at a new document's defaults: a table with a
+// header has its names, one without keeps X and Y. Throws KelvaneError with the text to
+// show when the file cannot be read or cannot be taken as a document or a table, or when
+// a layout is chosen for a document.
+Document loadInputDocument(const std::string& path, const LayoutChoice& layout = {},
+                           const RowTake& take = {});

@@ -127,6 +127,20 @@ std::string utf8FromWindows1252(std::string_view bytes) {
     return out;
 }
 
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<std::uint8_t>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 1;
+        if (decodeUtf8At(text, i, length) == REPLACEMENT && length == 1)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
 bool isSevenBit(std::string_view text) {
     for (const char ch : text)
         if (static_cast<std::uint8_t>(ch) >= 0x80)

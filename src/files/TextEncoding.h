@@ -16,5 +16,8 @@ std::string utf8FromUtf16(std::u16string_view utf16);
 // control characters of the same number, as Windows maps them.
 std::string utf8FromWindows1252(std::string_view bytes);
 
+// True when the bytes are UTF-8 throughout: no byte sequence would become U+FFFD.
+bool isValidUtf8(std::string_view text);
+
 // True when every byte is a 7-bit character.
 bool isSevenBit(std::string_view text);

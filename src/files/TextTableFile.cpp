@@ -24,7 +24,7 @@ std::optional<std::string> boundedText(std::istream& in) {
 
 } // namespace
 
-TextTable readTextTableFile(const std::string& path) {
+std::string readTextFileBytes(const std::string& path) {
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored))
         throw KelvaneError(FILE_NOT_FOUND);
@@ -37,7 +37,11 @@ TextTable readTextTableFile(const std::string& path) {
     if (!content)
         throw KelvaneError("The file is larger than " + std::to_string(MOST_TEXT_BYTES >> 20) +
                            " MB; no table Kelvane holds is that large.");
-    std::istringstream stream(*content);
+    return *content;
+}
+
+TextTable readTextTableFile(const std::string& path) {
+    std::istringstream stream(readTextFileBytes(path));
     TextTable text = readTextTable(stream, DataTable::ROW_COUNT_CHOICES.back());
     // The first line fixes the columns; a table without any has nothing to show.
     if (text.columnCount == 0)

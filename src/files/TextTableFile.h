@@ -12,6 +12,10 @@ inline constexpr const char* FILE_NOT_FOUND = "File Not Found!";
 // never ends a line nor the text, would be read forever.
 inline constexpr std::size_t MOST_TEXT_BYTES = 16 * 1024 * 1024;
 
+// The whole file, for the readers of text tables. Throws KelvaneError when it cannot be
+// opened (FILE_NOT_FOUND, a folder too) or is larger than MOST_TEXT_BYTES.
+std::string readTextFileBytes(const std::string& path);
+
 // Reads a text table from a file for the import and kelvane-fit: as many rows
 // as the largest table holds (`lineCount` says how many lines there were).
 // Throws KelvaneError with the text to show when the file cannot be opened

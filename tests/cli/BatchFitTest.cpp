@@ -6,16 +6,18 @@
 #include "../support/TempFiles.h"
 
 #include "cli/BatchFit.h"
+#include "cli/ColumnSelection.h"
 #include "cli/FitNames.h"
 #include "cli/InputDocument.h"
 #include "cli/RowRange.h"
-#include "fitctl/ShownFigures.h"
 #include "common/KelvaneError.h"
+#include "files/DelimitedMessages.h"
 #include "files/DocumentFile.h"
 #include "files/FileMessages.h"
 #include "fitctl/FitMessages.h"
 #include "fitctl/FitResultTexts.h"
 #include "fitctl/FitTexts.h"
+#include "fitctl/ShownFigures.h"
 #include "formula/ComputedColumn.h"
 
 #include <gtest/gtest.h>
@@ -64,11 +66,11 @@ TEST(InputDocument, FilesThatCannotBeTakenAsATableAreTurnedAway) {
     EXPECT_EQ(loadError(tempFolder()), "File Not Found!"); // a folder
     EXPECT_EQ(loadError(writeTempFile("long.txt", lines(201))),
               "The table has more than 200 rows; Kelvane's table holds at most 200.");
-    // A single empty line beyond 200 rows is still a row the window cannot hold.
-    EXPECT_NE(loadError(writeTempFile("long.txt", lines(200) + "\n")), "(loaded)");
-    for (const char* empty : {"", "\n", "  \n1 2\n2 4\n3 7\n"})
-        EXPECT_EQ(loadError(writeTempFile("empty.txt", empty)),
-                  "The file holds no table: its first line has no values.");
+    // Empty lines after the data are no rows, and empty lines before it no table.
+    EXPECT_EQ(loadError(writeTempFile("long.txt", lines(200) + "\n")), "(loaded)");
+    EXPECT_EQ(loadError(writeTempFile("empty.txt", "  \n1 2\n2 4\n3 7\n")), "(loaded)");
+    for (const char* empty : {"", "\n"})
+        EXPECT_EQ(loadError(writeTempFile("empty.txt", empty)), noNumericRowsMessage());
     // A device that never ends a line nor the text is read only so far.
     EXPECT_EQ(loadError("/dev/zero"), "The file is larger than 16 MB; no table Kelvane holds is "
                                       "that large.");
@@ -184,7 +186,7 @@ TEST(BatchFit, ColumnOptionsThatCannotBeAppliedStopTheRun) {
         {"1 2\n", {}, {" =2"}, blankResultNameRefusal().text},
         {"1 2\n", {}, {"R"}, "--column takes NAME=EQUATION, not R"},
         {"1 2\n", {}, {"R=2", "S=\"r\""}, "Syntax error at character 1 in = function."},
-        {"abc 2\n", {}, {"R=\"X\"*2"}, "'abc' is not a valid floating point value"},
+        {"1 2\nabc 2\n", {}, {"R=\"X\"*2"}, "'abc' is not a valid floating point value"},
         {"1.2.3 2\n", {}, {"R=2"}, tooManyDecimalPointsRefusal().text},
         {"1 2\n", {"a", "b", "c"}, {}, "--names gives 3 names, but the table has 2 columns."},
         {"1 2\n", {"a", " "}, {}, "--names leaves column 2 without a name."},
@@ -263,6 +265,29 @@ TEST(CommandLineWords, EveryFittingFunctionAndErrorMethodHasItsOwnWord) {
         EXPECT_EQ(errorMethodNamed(nameOf(method)), method) << nameOf(method);
     EXPECT_EQ(fitTypeNames().size(), ALL_FIT_TYPES.size());
     EXPECT_FALSE(fitTypeNamed("LINEAR")); // the document keywords are not command-line words
+}
+
+} // namespace
+
+namespace {
+
+// --names then a name in --y: the names are applied before the roles are looked up.
+TEST(BatchFit, NamesGivenOnTheCommandLineChooseColumnsToo) {
+    BatchRequest request = requestFor("1 2 9\n3 4 9\n5 7 9\n");
+    request.columnNames = {"a", "b", "c"};
+    request.y = std::string("b");
+    const BatchResult byName = runBatchFit(request);
+    request.y = 2;
+    const BatchResult byNumber = runBatchFit(request);
+    ASSERT_TRUE(byName.succeeded()) << byName.error;
+    EXPECT_EQ(byName.outcome.parameters[1].value, byNumber.outcome.parameters[1].value);
+
+    DataTable twins;
+    twins.renameColumn(1, "T");
+    twins.renameColumn(2, "T");
+    EXPECT_EQ(errorText([&] { columnNumber(twins, std::string("T")); }),
+              "Several columns are named \"T\": give the column's number.");
+    EXPECT_EQ(columnNumber(twins, 2), 2);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "../support/TempFiles.h"
 
 #include "cli/FitNames.h"
+#include "files/DelimitedMessages.h"
 #include "fitctl/RoundedResults.h"
 #include "files/DocumentFile.h"
 #include "formula/ComputedColumn.h"
@@ -250,16 +251,16 @@ TEST(KelvaneFit, RoundedPrintsTheReportText) {
     const ProgramRun run = runKelvaneFit("--rounded " + fixture("three_points.txt"));
     EXPECT_EQ(run.status, 0) << run.err;
     Document d = documentWith({{"1", "2"}, {"2", "4"}, {"3", "7"}});
-    EXPECT_EQ(run.out, roundedResults(fitDocument(d, FitType::LINEAR, ErrorMethod::ESTDY), '.').text);
+    EXPECT_EQ(run.out,
+              roundedResults(fitDocument(d, FitType::LINEAR, ErrorMethod::ESTDY), '.').text);
     EXPECT_EQ(runKelvaneFit("--rounded --json " + fixture("three_points.txt")).status, 2);
 }
 
 TEST(KelvaneFit, HelpAndVersionExitWithZero) {
     const ProgramRun help = runKelvaneFit("--help");
     EXPECT_EQ(help.status, 0);
-    for (const char* option :
-         {"--model", "--errors", "--rows", "--json", "--rounded", "--dx", "--dy", "--names",
-          "--column"})
+    for (const char* option : {"--model", "--errors", "--rows", "--json", "--rounded", "--dx",
+                               "--dy", "--names", "--column"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     EXPECT_NE(help.out.find("--rows A:B "), std::string::npos) << "the form once, not twice";
     const ProgramRun version = runKelvaneFit("--version");
@@ -337,6 +338,52 @@ TEST(KelvaneFitUserModel, ADocumentSavedWithALawFitsWithIt) {
     EXPECT_EQ(j["parameters"][1]["fixed"], true);
     EXPECT_EQ(j["parameters"][1]["value"], 0.5);
     EXPECT_EQ(jsonOf(runKelvaneFit("--json --model linear " + quoted(path)))["model"], "linear");
+}
+
+} // namespace
+
+namespace {
+
+std::string delimited(const std::string& name) {
+    return quoted(std::string(KELVANE_DELIMITED_DIR) + "/" + name);
+}
+
+// A column's name or its number picks the same column, whatever the file's layout.
+TEST(KelvaneFit, ColumnsByNameOrNumberInCsvFiles) {
+    const ProgramRun byName = runKelvaneFit(
+        "--json --errors dy --x 't [s]' --y 'U / V' --dy 'dU (V)' " + delimited("uncertainty.csv"));
+    const ProgramRun byNumber =
+        runKelvaneFit("--json --errors dy --x 1 --y 2 --dy 3 " + delimited("uncertainty.csv"));
+    EXPECT_EQ(byName.status, 0) << byName.err;
+    EXPECT_EQ(byName.out, byNumber.out);
+    EXPECT_EQ(jsonOf(byName)["points"], 4);
+
+    const ProgramRun logger =
+        runKelvaneFit("--json --x 'Run 1: Time (s)' --y 'Run 1: Temperature (°C)' " +
+                      delimited("logger_semicolon_bom.csv"));
+    EXPECT_EQ(logger.status, 0) << logger.err;
+    EXPECT_NEAR(jsonOf(logger)["parameters"][1]["value"].get<double>(), 0.5, 1e-12);
+    // Read as a table of a point and a comma-separated pair, the same file has other rows.
+    const ProgramRun taken =
+        runKelvaneFit("--json --take 1:3 --every 2 " + delimited("logger_semicolon_bom.csv"));
+    EXPECT_EQ(taken.status, 1); // two points are too few
+}
+
+TEST(KelvaneFit, UnknownNamesAndConflictingReadingOptionsAreUsageErrors) {
+    const ProgramRun unknown = runKelvaneFit("--y Voltage " + delimited("uncertainty.csv"));
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "No column is named \"Voltage\"; the columns are \"t [s]\", \"U / V\", "
+                           "\"dU (V)\".\n");
+    const ProgramRun both =
+        runKelvaneFit("--separator comma --decimal comma " + delimited("uncertainty.csv"));
+    EXPECT_EQ(both.status, 2);
+    EXPECT_EQ(both.err, commaBothWaysMessage() + "\n");
+    const ProgramRun document = runKelvaneFit(
+        "--header-rows 1 " + quoted(std::string(KELVANE_DOCUMENTS_DIR) + "/power_law.dat"));
+    EXPECT_EQ(document.status, 2);
+    EXPECT_NE(document.err.find("are for text tables"), std::string::npos);
+    const ProgramRun twice = runKelvaneFit("--y U --y V " + delimited("uncertainty.csv"));
+    EXPECT_EQ(twice.status, 2);
 }
 
 } // namespace

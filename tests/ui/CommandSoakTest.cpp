@@ -47,9 +47,9 @@ const std::set<QString> LEFT_OUT = {"FileExit1"};
 // was saved, or replaced by a file, a new document or an import, or Undo and Redo came
 // back to the saved content.
 bool mayLeaveUnmarked(const QString& command) {
-    static const std::set<QString> commands = {"editUndo",       "editRedo", "FileNew",
-                                               "FileOpen1",      "FileSave", "FileSaveAs1",
-                                               "FileASCIIImport"};
+    static const std::set<QString> commands = {"editUndo",       "editRedo",       "FileNew",
+                                               "FileOpen1",      "FileSave",       "FileSaveAs1",
+                                               "FileASCIIImport", "FileDataImport"};
     return commands.count(command) > 0;
 }
 

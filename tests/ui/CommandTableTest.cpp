@@ -50,6 +50,7 @@ TEST_F(MainFormTest, MenuBarHoldsTheWholeCommandTable) {
   Save &As...
   Import/Export &Data
     Import From ASCII
+    Import Data File...
     Export To ASCII
   Export &Graph
     Export To Bitmap Image
@@ -194,6 +195,7 @@ TEST_F(MainFormTest, HintsShowTheirFirstText) {
         {"FileSave", "Save File"},
         {"FileSaveAs1", "Save As"},
         {"FileASCIIImport", "Import data from an ASCII file."},
+        {"FileDataImport", "Import a CSV or data-logger file, with a preview."},
         {"FileASCIIExport", "Export data table to ASCII file"},
         {"FileExportGraphBitmap", "Export Graph"},
         {"FileExportGraphJpeg", "Export Graph"},

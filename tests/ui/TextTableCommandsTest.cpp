@@ -1,9 +1,14 @@
 #include "ColumnFormFixture.h"
 
+#include "files/DelimitedMessages.h"
 #include "files/FileMessages.h"
 #include "files/ImportNotice.h"
+#include "files/RowTake.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -85,6 +90,138 @@ TEST_F(TextTableCommandsTest, AnExportThatCannotBeWrittenIsSaidSo) {
     action("FileASCIIExport")->trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, QString::fromStdString(cannotCreateFile(folder + ".txt")));
+}
+
+// "Import Data File...": the preview shows what was understood and follows a changed
+// setting at once; OK puts the file in the table with its names and the roles its header
+// makes plain, unmodified, with a fresh undo history.
+QString delimited(const char* name) {
+    return QStringLiteral(KELVANE_DELIMITED_DIR "/") + QLatin1String(name);
+}
+
+template <class T> T* inDialog(QDialog& dialog, const char* name) {
+    T* found = dialog.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QString label(QDialog& dialog, const char* name) {
+    return inDialog<QLabel>(dialog, name)->text();
+}
+
+QString cell(QDialog& dialog, int row, int column) {
+    const QTableWidgetItem* item =
+        inDialog<QTableWidget>(dialog, "PreviewTable")->item(row, column);
+    return item ? item->text() : QStringLiteral("(none)");
+}
+
+void choose(QDialog& dialog, const char* list, int entry) {
+    auto* box = inDialog<QComboBox>(dialog, list);
+    box->setCurrentIndex(entry);
+    emit box->activated(entry);
+}
+
+TEST_F(TextTableCommandsTest, ThePreviewShowsTheLayoutAndFollowsAChangedSetting) {
+    changeDocument([](Document& d) { d.modified = true; });
+    ui.answers = {UiServices::Answer::No};
+    ui.fileNames = {delimited("logger_semicolon_bom.csv")};
+    ui.dialogScripts.push_back([](QDialog& dialog) {
+        EXPECT_EQ(label(dialog, "EncodingLabel"), "UTF-8 with BOM");
+        EXPECT_EQ(inDialog<QComboBox>(dialog, "SeparatorComboBox")->currentText(), "Semicolon ;");
+        EXPECT_EQ(inDialog<QComboBox>(dialog, "DecimalMarkComboBox")->currentText(), "Comma ,");
+        EXPECT_EQ(inDialog<QComboBox>(dialog, "HeaderRowsComboBox")->currentText(), "Names");
+        auto* preview = inDialog<QTableWidget>(dialog, "PreviewTable");
+        EXPECT_EQ(preview->columnCount(), 4);
+        EXPECT_EQ(preview->horizontalHeaderItem(1)->text(), "Run 1: Temperature (\u00b0C)");
+        EXPECT_EQ(cell(dialog, 1, 1), "21.75");
+        EXPECT_EQ(cell(dialog, 3, 3), "");
+        // Read with a decimal point the numbers stay as the file writes them.
+        choose(dialog, "DecimalMarkComboBox", 0);
+        EXPECT_EQ(cell(dialog, 1, 1), "21,75");
+        // A comma both ways cannot be read: the preview says why, and OK refuses.
+        choose(dialog, "SeparatorComboBox", 2);
+        choose(dialog, "DecimalMarkComboBox", 1);
+        EXPECT_EQ(label(dialog, "ProblemLabel").toStdString(), commaBothWaysMessage());
+        EXPECT_EQ(inDialog<QTableWidget>(dialog, "PreviewTable")->columnCount(), 0);
+        press(dialog, "OKBtn");
+        EXPECT_TRUE(dialog.isVisible());
+        choose(dialog, "SeparatorComboBox", 1);
+        return okOrCancel(dialog);
+    });
+    action("FileDataImport")->trigger();
+    EXPECT_EQ(ui.messages.front().text,
+              "Do you want to save changes before importing an ASCII file?");
+    EXPECT_EQ(ui.fileDialogFilters.back(),
+              "Data files|*.csv;*.txt;*.tsv|CSV files|*.csv|Text files|*.txt;*.tsv|All Files|*.*");
+    EXPECT_EQ(ui.messages.back().text.toStdString(), commaBothWaysMessage());
+    EXPECT_EQ(table().columnCount(), 5);
+    EXPECT_EQ(table().columnName(3), "Run 2: Time (s)");
+    EXPECT_EQ(table().cellText(2, 4), "22.25");
+    EXPECT_FALSE(doc().modified);
+    EXPECT_FALSE(action("editUndo")->isEnabled());
+    EXPECT_EQ(form->chart().pointCount(ChartSeries::DataPointSeries), 4);
+}
+
+TEST_F(TextTableCommandsTest, ImportTakesTheRolesTheHeaderMakesPlain) {
+    ui.fileNames = {delimited("uncertainty.csv")};
+    ui.dialogScripts.push_back([](QDialog& dialog) {
+        EXPECT_EQ(label(dialog, "RolesLabel"), "Roles: X = t [s], Y = U / V, dY = dU (V).");
+        return okOrCancel(dialog);
+    });
+    action("FileDataImport")->trigger();
+    EXPECT_EQ(doc().roles, (ColumnRoles{1, -1, 2, 3}));
+    EXPECT_EQ(doc().yAxisTitle, "U / V");
+    EXPECT_EQ(table().cellText(3, 4), "0.05");
+}
+
+TEST_F(TextTableCommandsTest, CancelAndUnreadableFilesChangeNothing) {
+    std::ofstream(path("open.csv")) << "a,b\n1,\"2\n";
+    std::ofstream(path("binary.csv"), std::ios::binary) << std::string("\x89PNG\0\0\0", 7);
+    const Document before = form->document();
+    ui.fileNames = {delimited("uncertainty.csv"), QString::fromStdString(path("open.csv")),
+                    QString::fromStdString(path("binary.csv"))};
+    ui.dialogScripts.push_back(cancel());
+    for (int i = 0; i < 3; ++i)
+        action("FileDataImport")->trigger();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text.toStdString(), unclosedQuoteMessage(2));
+    EXPECT_EQ(ui.messages[0].caption, "File Error");
+    EXPECT_EQ(ui.messages[1].text.toStdString(), notTextMessage());
+    EXPECT_TRUE(form->document() == before);
+}
+
+// A logger's run is longer than the table: by default every k-th row covers all of it,
+// and the rows left out are said.
+TEST_F(TextTableCommandsTest, ALongFileIsThinnedToTheTableAndTheRestIsSaid) {
+    std::ofstream(path("long.csv")) << [] {
+        std::string text = "t,U\n";
+        for (int i = 0; i < 450; ++i)
+            text += std::to_string(i) + "," + std::to_string(2 * i) + "\n";
+        return text;
+    }();
+    ui.fileNames = {QString::fromStdString(path("long.csv")),
+                    QString::fromStdString(path("long.csv"))};
+    ui.dialogScripts.push_back([](QDialog& dialog) {
+        EXPECT_EQ(inDialog<QSpinBox>(dialog, "EveryRowSpinBox")->value(), 3);
+        EXPECT_EQ(label(dialog, "NoticeLabel").toStdString(), *leftOutNotice(450, 150, 200));
+        EXPECT_EQ(cell(dialog, 1, 0), "3");
+        return okOrCancel(dialog);
+    });
+    ui.dialogScripts.push_back([](QDialog& dialog) {
+        inDialog<QSpinBox>(dialog, "EveryRowSpinBox")->setValue(1);
+        inDialog<QSpinBox>(dialog, "FirstRowSpinBox")->setValue(101);
+        EXPECT_EQ(cell(dialog, 0, 0), "100");
+        return okOrCancel(dialog);
+    });
+    action("FileDataImport")->trigger();
+    EXPECT_EQ(table().dataRowCount(), 160);
+    EXPECT_EQ(table().cellText(2, 150), "894");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.toStdString(), *leftOutNotice(450, 150, 200));
+    action("FileDataImport")->trigger();
+    EXPECT_EQ(table().dataRowCount(), 200);
+    EXPECT_EQ(table().cellText(1, 1), "100");
+    EXPECT_EQ(table().cellText(1, 200), "299");
 }
 
 } // namespace

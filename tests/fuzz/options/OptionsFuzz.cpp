@@ -19,8 +19,14 @@ void check(bool condition) {
         std::abort();
 }
 
-void checkColumn(const std::optional<int>& column) {
-    check(!column || (*column >= 1 && *column < FileImage::MOST_COLUMNS));
+// A number within the table's columns, or a name that is not one.
+void checkColumn(const std::optional<ColumnChoice>& column) {
+    if (!column)
+        return;
+    if (const int* number = std::get_if<int>(&*column))
+        check(*number >= 1 && *number < FileImage::MOST_COLUMNS);
+    else
+        check(std::get<std::string>(*column).find_first_not_of("0123456789") != std::string::npos);
 }
 
 } // namespace
