@@ -32,18 +32,22 @@ int rowCountFor(std::size_t lines) {
 
 } // namespace
 
-Document loadInputDocument(const std::string& path) {
+Document loadInputDocument(const std::string& path, int mostTextRows) {
     // The window's document, with the settings it was saved with.
     if (startsAsDocument(path))
         return documentFrom(readDocumentFile(path), Document());
-    const TextTable text = readTextTableFile(path);
-    // Rows beyond the window's table would be fitted here and nowhere else.
+    const TextTable text = readTextTableFile(path, static_cast<std::size_t>(mostTextRows));
+    // Rows beyond the window's table would be fitted here and nowhere else, but for a
+    // user's law, which kelvane-fit fits to long tables too.
     if (text.truncated)
-        throw KelvaneError("The table has more than " + std::to_string(MOST_ROWS) +
-                           " rows; Kelvane's table holds at most " + std::to_string(MOST_ROWS) +
+        throw KelvaneError("The table has more than " + std::to_string(mostTextRows) +
+                           " rows; Kelvane's table holds at most " + std::to_string(mostTextRows) +
                            ".");
     Document document;
-    document.table.setDataRowCount(rowCountFor(text.rows.size()));
+    if (text.rows.size() > static_cast<std::size_t>(MOST_ROWS))
+        document.table.setLongRowCount(static_cast<int>(text.rows.size()));
+    else
+        document.table.setDataRowCount(rowCountFor(text.rows.size()));
     fillTableFromText(document.table, text);
     return document;
 }

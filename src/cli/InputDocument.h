@@ -11,4 +11,7 @@
 // columns) and keeps every other setting at a new document's defaults. Throws
 // KelvaneError with the text to show when the file cannot be read or cannot
 // be taken as a document or a table.
-Document loadInputDocument(const std::string& path);
+// A text table longer than the window's may be read for a user model: up to mostTextRows
+// rows, each in sight.
+Document loadInputDocument(const std::string& path,
+                           int mostTextRows = DataTable::ROW_COUNT_CHOICES.back());

@@ -24,7 +24,7 @@ std::optional<std::string> boundedText(std::istream& in) {
 
 } // namespace
 
-TextTable readTextTableFile(const std::string& path) {
+TextTable readTextTableFile(const std::string& path, std::size_t mostRows) {
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored))
         throw KelvaneError(FILE_NOT_FOUND);
@@ -38,7 +38,7 @@ TextTable readTextTableFile(const std::string& path) {
         throw KelvaneError("The file is larger than " + std::to_string(MOST_TEXT_BYTES >> 20) +
                            " MB; no table Kelvane holds is that large.");
     std::istringstream stream(*content);
-    TextTable text = readTextTable(stream, DataTable::ROW_COUNT_CHOICES.back());
+    TextTable text = readTextTable(stream, mostRows);
     // The first line fixes the columns; a table without any has nothing to show.
     if (text.columnCount == 0)
         throw KelvaneError("The file holds no table: its first line has no values.");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/TextTable.h"
+#include "table/DataTable.h"
 
 #include <cstddef>
 #include <string>
@@ -17,4 +18,5 @@ inline constexpr std::size_t MOST_TEXT_BYTES = 16 * 1024 * 1024;
 // Throws KelvaneError with the text to show when the file cannot be opened
 // (FILE_NOT_FOUND, a folder too), is larger than MOST_TEXT_BYTES, or holds no
 // table (its first line has no values).
-TextTable readTextTableFile(const std::string& path);
+// mostRows raises the rows kept for kelvane-fit's long tables.
+TextTable readTextTableFile(const std::string& path, std::size_t mostRows = DataTable::ROW_COUNT_CHOICES.back());
