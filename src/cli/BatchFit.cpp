@@ -82,7 +82,10 @@ BatchResult runBatchFit(const BatchRequest& request) {
     BatchResult result;
     Document document;
     try {
-        document = loadInputDocument(request.path, request.layout, request.take);
+        // A law given on the command line fits a long table whole.
+        document = loadInputDocument(request.path, request.layout, request.take,
+                                     request.userEquation ? DataTable::MOST_LONG_ROWS
+                                                          : DataTable::ROW_COUNT_CHOICES.back());
     } catch (const KelvaneError& e) {
         return stop(result, ExitStatus::BadInput, e.what());
     }

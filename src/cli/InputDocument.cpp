@@ -29,7 +29,7 @@ bool choosesLayout(const LayoutChoice& choice) {
 } // namespace
 
 Document loadInputDocument(const std::string& path, const LayoutChoice& layout,
-                           const RowTake& take) {
+                           const RowTake& take, int mostTextRows) {
     // The window's document, with the settings it was saved with.
     if (startsAsDocument(path)) {
         if (choosesLayout(layout))
@@ -39,12 +39,16 @@ Document loadInputDocument(const std::string& path, const LayoutChoice& layout,
     }
     Document document;
     const DelimitedTable text = readDelimitedFile(path, layout, '.').table;
-    // Rows beyond the window's table would be fitted here and nowhere else.
-    const std::vector<std::size_t> rows = takenRows(text.rows.size(), take, MOST_ROWS + 1);
-    if (rows.size() > static_cast<std::size_t>(MOST_ROWS))
-        throw KelvaneError("The table has more than " + std::to_string(MOST_ROWS) +
-                           " rows; Kelvane's table holds at most " + std::to_string(MOST_ROWS) +
+    // Rows beyond the window's table would be fitted here and nowhere else, but for a
+    // user's law, which kelvane-fit fits to long tables too.
+    const auto most = static_cast<std::size_t>(mostTextRows);
+    const std::vector<std::size_t> rows = takenRows(text.rows.size(), take, most + 1);
+    if (rows.size() > most)
+        throw KelvaneError("The table has more than " + std::to_string(mostTextRows) +
+                           " rows; Kelvane's table holds at most " + std::to_string(mostTextRows) +
                            ".");
+    if (rows.size() > static_cast<std::size_t>(MOST_ROWS))
+        document.table.setLongRowCount(static_cast<int>(rows.size()));
     fillTableFromDelimited(document.table, text, rows);
     return document;
 }

@@ -14,5 +14,8 @@
 // header has its names, one without keeps X and Y. Throws KelvaneError with the text to
 // show when the file cannot be read or cannot be taken as a document or a table, or when
 // a layout is chosen for a document.
+// A text table longer than the window's may be read for a user model: up to mostTextRows
+// rows, each in sight.
 Document loadInputDocument(const std::string& path, const LayoutChoice& layout = {},
-                           const RowTake& take = {});
+                           const RowTake& take = {},
+                           int mostTextRows = DataTable::ROW_COUNT_CHOICES.back());

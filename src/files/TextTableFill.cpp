@@ -17,7 +17,8 @@ void fillTableFromText(DataTable& table, const TextTable& text) {
     table.clearCells();
     setDataColumnCount(table, text.columnCount);
     const int shown = table.dataRowCount();
-    const int largest = DataTable::ROW_COUNT_CHOICES.back();
+    // A long table (kelvane-fit's) holds every row in sight.
+    const int largest = std::max(DataTable::ROW_COUNT_CHOICES.back(), shown);
     table.setDataRowCount(largest); // the rows beyond the count are written out of sight
     const int rows = std::min(static_cast<int>(text.rows.size()), largest);
     for (int row = 1; row <= rows; ++row) {

@@ -121,12 +121,7 @@ PointCollection collectFitPoints(const Document& document, const FitRows& rows) 
         if (!insideLogDomain(type, p))
             return FitRefusal{logOfNegativeRefusal()};
         toLogScale(type, method, p);
-        const int i = ++points.n;
-        points.x[i] = p.x;
-        points.y[i] = p.y;
-        points.dx[i] = p.dx;
-        points.dy[i] = p.dy;
-        points.row[i] = row;
+        points.add(p.x, p.y, p.dx, p.dy, row);
     }
     if (points.n < 3)
         return FitRefusal{tooFewPointsRefusal(rows.selectionInUse)};

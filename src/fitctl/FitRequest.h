@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <variant>
+#include <vector>
 
 // The checks and the point collection of one fit request, in the order the
 // request runs them; runFitRequest (FitRequestRun.h) runs them all for the
@@ -33,14 +34,21 @@ struct FitRows {
 };
 
 // The fit's input, 1-based as the fit engine expects; element 0 is unused.
-// dx and dy hold values only where the error method reads them.
+// dx and dy hold values only where the error method reads them. The built-in fits take
+// at most MAX_FIT_POINTS; a user model fitted by kelvane-fit takes a whole long table.
 struct FitPoints {
     int n = 0;
-    long double x[MAX_FIT_POINTS + 1] = {};
-    long double y[MAX_FIT_POINTS + 1] = {};
-    long double dx[MAX_FIT_POINTS + 1] = {};
-    long double dy[MAX_FIT_POINTS + 1] = {};
-    int row[MAX_FIT_POINTS + 1] = {}; // the data-table row each point came from
+    std::vector<long double> x{0}, y{0}, dx{0}, dy{0};
+    std::vector<int> row{0}; // the data-table row each point came from
+
+    void add(long double px, long double py, long double pdx, long double pdy, int fromRow) {
+        ++n;
+        x.push_back(px);
+        y.push_back(py);
+        dx.push_back(pdx);
+        dy.push_back(pdy);
+        row.push_back(fromRow);
+    }
 };
 
 // A message that ends the request; the fit button goes up with it.

@@ -26,8 +26,8 @@ template <typename Fit, typename... Args> FitObject make(Args&&... args) {
 FitObject makePolynomialFit(FitType type, ErrorMethod method, const FitPoints& p) {
     const int order = static_cast<int>(type); // the polynomial values are their order
     if (method == ErrorMethod::ESTDY)
-        return make<StdPolyFit>(p.n, order, p.x, p.y);
-    return make<DyiPolyFit>(p.n, order, p.x, p.y, p.dy);
+        return make<StdPolyFit>(p.n, order, p.x.data(), p.y.data());
+    return make<DyiPolyFit>(p.n, order, p.x.data(), p.y.data(), p.dy.data());
 }
 
 // The straight-line fits; exponential and power law are straight lines of
@@ -36,19 +36,22 @@ FitObject makeLineFit(FitType type, ErrorMethod method, const FitPoints& p) {
     const bool throughOrigin = type == FitType::LINEAR_NO_A;
     switch (method) {
     case ErrorMethod::ESTDY:
-        return throughOrigin ? make<StdFitNoA>(p.n, p.x, p.y) : make<StdFit>(p.n, p.x, p.y);
+        return throughOrigin ? make<StdFitNoA>(p.n, p.x.data(), p.y.data())
+                             : make<StdFit>(p.n, p.x.data(), p.y.data());
     case ErrorMethod::DYI:
-        return throughOrigin ? make<DyiFitNoA>(p.n, p.x, p.y, p.dy)
-                             : make<DyiFit>(p.n, p.x, p.y, p.dy);
+        return throughOrigin ? make<DyiFitNoA>(p.n, p.x.data(), p.y.data(), p.dy.data())
+                             : make<DyiFit>(p.n, p.x.data(), p.y.data(), p.dy.data());
     case ErrorMethod::DXIDYI:
         break;
     }
-    return make<DxiDyiFit>(p.n, p.x, p.y, p.dx, p.dy);
+    return make<DxiDyiFit>(p.n, p.x.data(), p.y.data(), p.dx.data(), p.dy.data());
 }
 
 FitObject makeFitObject(FitType type, ErrorMethod method, const FitPoints& points) {
     if (method == ErrorMethod::DXIDYI && !fitsWithXYErrors(type))
         throw std::invalid_argument("no fit with X and Y error bars for this fitting function");
+    if (points.n > MAX_FIT_POINTS)
+        throw std::invalid_argument("more points than the built-in fits hold");
     if (isPolynomial(type))
         return makePolynomialFit(type, method, points);
     return makeLineFit(type, method, points);

@@ -30,8 +30,8 @@ FitOutcome failed(ErrorMethod method, std::string why) {
 }
 
 void setXRange(FitOutcome& outcome, const FitPoints& p) {
-    outcome.xMin = *std::min_element(p.x + 1, p.x + p.n + 1);
-    outcome.xMax = *std::max_element(p.x + 1, p.x + p.n + 1);
+    outcome.xMin = *std::min_element(p.x.begin() + 1, p.x.end());
+    outcome.xMax = *std::max_element(p.x.begin() + 1, p.x.end());
 }
 
 } // namespace

@@ -118,6 +118,13 @@ void DataTable::setDataRowCount(int n) {
     summaryText_.clear();
 }
 
+void DataTable::setLongRowCount(int n) {
+    if (n < 1 || n > MOST_LONG_ROWS)
+        return;
+    dataRowCount_ = n;
+    summaryText_.clear();
+}
+
 void DataTable::clearCells() {
     for (Column& column : columns_)
         column.cells.clear();

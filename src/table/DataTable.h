@@ -71,6 +71,10 @@ public:
     // Ignores a count that is not one of ROW_COUNT_CHOICES. Empties the
     // summary block, which belongs to a fit of the rows before.
     void setDataRowCount(int n);
+    // kelvane-fit fits a user's law to a table as long as its file, up to MOST_LONG_ROWS
+    // rows (1..MOST_LONG_ROWS; others are ignored); the window never shows such a table.
+    static constexpr int MOST_LONG_ROWS = 100000;
+    void setLongRowCount(int n);
     void resetTable();
     // Empties every data cell, the rows kept out of sight too; the names stay.
     void clearCells();

@@ -340,6 +340,22 @@ TEST(KelvaneFitUserModel, ADocumentSavedWithALawFitsWithIt) {
     EXPECT_EQ(jsonOf(runKelvaneFit("--json --model linear " + quoted(path)))["model"], "linear");
 }
 
+// A law on the command line fits a long text table whole; the built-in models keep the
+// window's rows.
+TEST(KelvaneFitUserModel, ALawFitsALongTableWhole) {
+    std::string rows;
+    for (int i = 0; i < DataTable::MOST_LONG_ROWS; ++i)
+        rows += std::to_string(i % 1000) + " " + std::to_string(2 * (i % 1000) + 1 + i % 3) + "\n";
+    const std::string longTable = table("long.txt", rows);
+    const nlohmann::json j = jsonOf(runKelvaneFit("--model 'a + b*x' --json " + longTable));
+    EXPECT_EQ(j["points"], DataTable::MOST_LONG_ROWS);
+    EXPECT_NEAR(j["parameters"][1]["value"].get<double>(), 2, 1e-6);
+    EXPECT_EQ(expectUsageError(longTable).err,
+              "The table has more than 200 rows; Kelvane's table holds at most 200.\n");
+    EXPECT_EQ(expectUsageError("--model 'a + b*x' " + table("longer.txt", rows + "1 3\n")).err,
+              "The table has more than 100000 rows; Kelvane's table holds at most 100000.\n");
+}
+
 } // namespace
 
 namespace {

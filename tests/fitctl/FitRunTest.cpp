@@ -103,12 +103,8 @@ TEST(FitRun, FailedFitsKeepNoResultsAndNameTheirMessage) {
 
 TEST(FitRun, ResultsThatOverflowAreNoFit) {
     FitPoints p;
-    p.n = 3;
-    for (int i = 1; i <= 3; ++i) {
-        p.x[i] = i;
-        p.y[i] = i * 1e200L; // fits, but the uncertainties overflow a double
-        p.dy[i] = 1;
-    }
+    for (int i = 1; i <= 3; ++i)
+        p.add(i, i * 1e200L, 0, 1); // fits, but the uncertainties overflow a double
     const FitOutcome outcome = performFit(FitType::LINEAR, ErrorMethod::DYI, p);
     EXPECT_EQ(outcome.status, FIT_NOT_FINITE);
     EXPECT_FALSE(outcome.succeeded());
@@ -121,7 +117,8 @@ TEST(FitRun, ResultsThatOverflowAreNoFit) {
 
 TEST(FitRun, UnsupportedPairsAreACallersError) {
     FitPoints p;
-    p.n = 3;
+    for (int i = 1; i <= 3; ++i)
+        p.add(i, i, 0, 1);
     EXPECT_THROW(performFit(FitType::LINEAR_NO_A, ErrorMethod::DXIDYI, p),
                  std::invalid_argument);
     EXPECT_THROW(performFit(FitType::FIFTHPOLY, ErrorMethod::DXIDYI, p),
