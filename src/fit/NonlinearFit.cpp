@@ -33,6 +33,15 @@ constexpr double REJECTED = 1e100;
 // Gauss-Newton steps at most after the solver.
 constexpr int POLISH_STEPS = 5;
 constexpr double COST_ROUNDING = 1e-14;
+// A polishing step that moves no variable by more than this fraction is the last.
+constexpr double STEP_NEGLIGIBLE = 1e-12;
+
+// The residuals and the Jacobian (over the free parameters) at the parameters p.
+struct Evaluation {
+    std::vector<double> p, r, J;
+    bool precise = false;
+    bool ok = false;
+};
 
 struct Point {
     double x;
@@ -60,6 +69,18 @@ public:
     // Whether the residuals take the model's values in extended precision: slower, for the
     // last steps and the final sums.
     void setPrecise(bool precise) { precise_ = precise; }
+
+    // Residuals and Jacobian at p, kept for the next request of the same p: the solver, the
+    // checks and the polish ask for the same point in turn.
+    const Evaluation& evaluate(const std::vector<double>& p) {
+        if (last_.p == p && last_.precise == precise_)
+            return last_;
+        last_.p = p;
+        last_.precise = precise_;
+        last_.r.resize(points_.size());
+        last_.ok = residuals(p, last_.r.data()) && jacobian(p, last_.J);
+        return last_;
+    }
 
     // Every parameter for the variables z.
     std::vector<double> parameters(const double* z) const {
@@ -132,15 +153,14 @@ public:
         return true;
     }
 
-    // The norm of the model's values in the residuals' units: the yardstick of a flat
-    // parameter and of an exact fit.
-    double valueNorm(const std::vector<double>& p) const {
+    // The size of the model's values and the data in the residuals' units, from the
+    // residuals r = (f - y) / w (with dy for w: a yardstick, not a result): the measure of
+    // a flat parameter and of an exact fit.
+    double valueNorm(const std::vector<double>& r) const {
         double sum = 0;
-        for (const Point& q : points_) {
-            const double f = model_.value(q.x, p.data());
-            const double w = method_ == ErrorMethod::ESTDY ? 1 : q.dy;
-            const auto y = static_cast<double>(q.y);
-            sum += (f * f + y * y) / (w * w);
+        for (std::size_t i = 0; i < points_.size(); ++i) {
+            const double y = static_cast<double>(points_[i].y) / points_[i].dy;
+            sum += (r[i] + y) * (r[i] + y) + y * y;
         }
         return std::sqrt(sum);
     }
@@ -160,6 +180,7 @@ private:
     std::vector<double> gradient_, slopeGradient_;
     double failedX_ = 0;
     bool precise_ = false;
+    Evaluation last_;
 };
 
 // ---- The solver's callbacks. GSL hands the residual function a column of its Jacobian as
@@ -167,7 +188,7 @@ private:
 
 struct Callbacks {
     Problem* problem;
-    std::vector<double> r, J;
+    std::vector<double> r;
     bool derivativesFailed = false;
 };
 
@@ -191,15 +212,15 @@ int residualCallback(const gsl_vector* z, void* data, gsl_vector* f) {
 int jacobianCallback(const gsl_vector* zv, void* data, gsl_matrix* Jz) {
     auto& c = *static_cast<Callbacks*>(data);
     const std::vector<double> z = toVector(zv);
-    const std::vector<double> p = c.problem->parameters(z.data());
-    if (!c.problem->jacobian(p, c.J)) {
+    const Evaluation& e = c.problem->evaluate(c.problem->parameters(z.data()));
+    if (!e.ok) {
         c.derivativesFailed = true;
         return GSL_EDOM;
     }
     const std::size_t m = c.problem->freeCount();
     for (std::size_t i = 0; i < c.problem->pointCount(); ++i)
         for (std::size_t j = 0; j < m; ++j)
-            gsl_matrix_set(Jz, i, j, c.J[i * m + j] * c.problem->transform(j).derivative(z[j]));
+            gsl_matrix_set(Jz, i, j, e.J[i * m + j] * c.problem->transform(j).derivative(z[j]));
     return GSL_SUCCESS;
 }
 
@@ -218,11 +239,13 @@ struct Judgement {
 Judgement judge(Problem& problem, const std::vector<double>& z, double offsetLimit) {
     Judgement j;
     const std::vector<double> p = problem.parameters(z.data());
-    std::vector<double> r(problem.pointCount()), J;
-    if (!problem.residuals(p, r.data()) || !problem.jacobian(p, J)) {
+    const Evaluation& e = problem.evaluate(p);
+    if (!e.ok) {
         j.verdict = Verdict::CannotEvaluate;
         return j;
     }
+    const std::vector<double>& r = e.r;
+    const std::vector<double>& J = e.J;
     for (double ri : r)
         j.rss += ri * ri;
     const std::size_t m = problem.freeCount();
@@ -244,7 +267,7 @@ Judgement judge(Problem& problem, const std::vector<double>& z, double offsetLim
     for (std::size_t i = 0; i < problem.pointCount(); ++i)
         for (std::size_t k = 0; k < c; ++k)
             Jc[i * c + k] = J[i * m + static_cast<std::size_t>(j.columns[k])];
-    const double norm = problem.valueNorm(p);
+    const double norm = problem.valueNorm(r);
     j.analysis = analyseJacobian(Jc, r, c, sizes, norm);
     if (j.analysis.flatColumn >= 0) {
         j.verdict = Verdict::Flat;
@@ -293,7 +316,7 @@ double cost(const gsl_vector* f) {
 void run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vector<double>& z0) {
     Problem& problem = search.problem;
     const std::size_t n = problem.pointCount(), m = problem.freeCount();
-    Callbacks callbacks{&problem, {}, {}, false};
+    Callbacks callbacks{&problem, {}, false};
     gsl_multifit_nlinear_fdf fdf{};
     fdf.f = residualCallback;
     fdf.df = jacobianCallback;
@@ -333,7 +356,7 @@ void run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vect
             search.bestCost = now;
             search.best = z;
         }
-        // Judging costs a Jacobian and a factorisation: only once the cost has settled.
+        // Judging costs a factorisation: only once the cost has settled.
         if (now >= previous * (1 - 1e-6) || now == 0) {
             if (judge(problem, z, STOP_OFFSET).verdict == Verdict::Minimum)
                 return;
@@ -347,28 +370,36 @@ void run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vect
 // the linearised problem puts the minimum.
 void polish(Search& search) {
     Problem& problem = search.problem;
+    // In extended precision: the step is only as good as the residuals it is formed from,
+    // and for ill-conditioned problems the rounding of double precision shows in it.
     problem.setPrecise(true);
-    std::vector<double> r0(problem.pointCount());
-    if (!problem.residuals(problem.parameters(search.best.data()), r0.data()))
+    std::vector<double> r(problem.pointCount());
+    if (!problem.residuals(problem.parameters(search.best.data()), r.data()))
         return;
     search.bestCost = 0;
-    for (double ri : r0)
+    for (double ri : r)
         search.bestCost += ri * ri;
     for (int i = 0; i < POLISH_STEPS; ++i) {
         const Judgement j = judge(problem, search.best, 0);
         if (!j.analysis.fullRank() || j.analysis.step.empty())
             return;
         std::vector<double> z = search.best;
+        bool moved = false;
         for (std::size_t c = 0; c < j.columns.size(); ++c) {
             const auto k = static_cast<std::size_t>(j.columns[c]);
+            const double before = z[k];
             z[k] += j.analysis.step[c] / problem.transform(k).derivative(z[k]);
+            moved = moved || std::fabs(z[k] - before) > STEP_NEGLIGIBLE * std::fabs(before);
         }
-        const std::vector<double> p = problem.parameters(z.data());
-        std::vector<double> r(problem.pointCount());
-        if (!problem.residuals(p, r.data()))
+        if (!moved) {
+            search.best = z; // below the digits that matter: nothing to verify
+            return;
+        }
+        const Evaluation& e = problem.evaluate(problem.parameters(z.data()));
+        if (!e.ok)
             return;
         double cost = 0;
-        for (double ri : r)
+        for (double ri : e.r)
             cost += ri * ri;
         // The step is the better estimate of the minimum as long as the cost does not rise
         // beyond its rounding: near it, the cost can no longer tell the points apart.
