@@ -41,7 +41,7 @@ struct FitPoints {
     std::vector<long double> x{0}, y{0}, dx{0}, dy{0};
     std::vector<int> row{0}; // the data-table row each point came from
 
-    void add(long double px, long double py, long double pdx, long double pdy, int fromRow) {
+    void add(long double px, long double py, long double pdx, long double pdy, int fromRow = 0) {
         ++n;
         x.push_back(px);
         y.push_back(py);
