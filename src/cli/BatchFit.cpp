@@ -80,8 +80,8 @@ BatchResult runBatchFit(const BatchRequest& request) {
     try {
         // A law given on the command line fits a long table whole.
         document = loadInputDocument(request.path, request.userEquation
-                                                        ? DataTable::MOST_LONG_ROWS
-                                                        : DataTable::ROW_COUNT_CHOICES.back());
+                                                       ? DataTable::MOST_LONG_ROWS
+                                                       : DataTable::ROW_COUNT_CHOICES.back());
     } catch (const KelvaneError& e) {
         return stop(result, ExitStatus::BadInput, e.what());
     }

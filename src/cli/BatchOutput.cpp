@@ -13,7 +13,8 @@ double full(long double v) {
 }
 
 nlohmann::ordered_json parameterJson(const FitParameter& p) {
-    nlohmann::ordered_json json{{"name", p.name}, {"value", full(p.value)}, {"sigma", full(p.sigma)}};
+    nlohmann::ordered_json json{
+        {"name", p.name}, {"value", full(p.value)}, {"sigma", full(p.sigma)}};
     if (p.fixed)
         json["fixed"] = true;
     return json;

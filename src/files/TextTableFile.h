@@ -19,4 +19,5 @@ inline constexpr std::size_t MOST_TEXT_BYTES = 16 * 1024 * 1024;
 // (FILE_NOT_FOUND, a folder too), is larger than MOST_TEXT_BYTES, or holds no
 // table (its first line has no values).
 // mostRows raises the rows kept for kelvane-fit's long tables.
-TextTable readTextTableFile(const std::string& path, std::size_t mostRows = DataTable::ROW_COUNT_CHOICES.back());
+TextTable readTextTableFile(const std::string& path,
+                            std::size_t mostRows = DataTable::ROW_COUNT_CHOICES.back());
