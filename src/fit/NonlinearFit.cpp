@@ -1,8 +1,8 @@
 #include "fit/NonlinearFit.h"
 
-#include "fit/BoundTransform.h"
 #include "fit/JacobianAnalysis.h"
 #include "fit/NonlinearMessages.h"
+#include "fit/NonlinearProblem.h"
 
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_multifit_nlinear.h>
@@ -33,141 +33,15 @@ constexpr double REJECTED = 1e100;
 // Gauss-Newton steps at most after the solver.
 constexpr int POLISH_STEPS = 5;
 constexpr double COST_ROUNDING = 1e-14;
-
-struct Point {
-    double x;
-    long double y;
-    double dx, dy;
-    long double preciseX;
-};
-
-// The least-squares problem the solver sees: residuals (f - y) / w over the free
-// parameters in their unbounded, scaled variables.
-class Problem {
-public:
-    Problem(const UserModel& model, ErrorMethod method, std::vector<Point> points,
-            std::vector<double> values, std::vector<int> free,
-            std::vector<BoundTransform> transforms)
-        : model_(model), method_(method), points_(std::move(points)), values_(std::move(values)),
-          free_(std::move(free)), transforms_(std::move(transforms)), gradient_(values_.size()),
-          slopeGradient_(values_.size()) {}
-
-    std::size_t pointCount() const { return points_.size(); }
-    std::size_t freeCount() const { return free_.size(); }
-    const std::vector<int>& free() const { return free_; }
-    const BoundTransform& transform(std::size_t j) const { return transforms_[j]; }
-    double failedX() const { return failedX_; }
-    // Whether the residuals take the model's values in extended precision: slower, for the
-    // last steps and the final sums.
-    void setPrecise(bool precise) { precise_ = precise; }
-
-    // Every parameter for the variables z.
-    std::vector<double> parameters(const double* z) const {
-        std::vector<double> p = values_;
-        for (std::size_t j = 0; j < free_.size(); ++j)
-            p[static_cast<std::size_t>(free_[j])] = transforms_[j].parameter(z[j]);
-        return p;
-    }
-
-    // The residuals at p; false (and the x where it failed) where one cannot be evaluated.
-    bool residuals(const std::vector<double>& p, double* r) {
-        for (std::size_t i = 0; i < points_.size(); ++i) {
-            const Point& q = points_[i];
-            const double f = model_.value(q.x, p.data());
-            double w = 1;
-            if (method_ == ErrorMethod::DYI)
-                w = q.dy;
-            else if (method_ == ErrorMethod::DXIDYI) {
-                const double s = model_.slope(q.x, p.data());
-                w = std::sqrt(q.dy * q.dy + s * s * q.dx * q.dx);
-            }
-            // In extended precision the difference keeps the digits that the rounding of f
-            // to double would take from residuals near the rounding of the data.
-            r[i] = precise_
-                       ? static_cast<double>((model_.preciseValue(q.preciseX, p.data()) - q.y) / w)
-                       : (f - static_cast<double>(q.y)) / w;
-            if (!std::isfinite(r[i])) {
-                failedX_ = q.x;
-                return false;
-            }
-        }
-        return true;
-    }
-
-    // dr_i/dp_k for the free parameters, n x m row-major.
-    bool jacobian(const std::vector<double>& p, std::vector<double>& J) {
-        const std::size_t m = free_.size();
-        J.resize(points_.size() * m);
-        for (std::size_t i = 0; i < points_.size(); ++i) {
-            const Point& q = points_[i];
-            if (!model_.parameterGradient(q.x, p.data(), gradient_.data()))
-                return failAt(q.x);
-            if (method_ == ErrorMethod::ESTDY) {
-                for (std::size_t j = 0; j < m; ++j)
-                    J[i * m + j] = gradient_[static_cast<std::size_t>(free_[j])];
-                continue;
-            }
-            if (method_ == ErrorMethod::DYI) {
-                for (std::size_t j = 0; j < m; ++j)
-                    J[i * m + j] = gradient_[static_cast<std::size_t>(free_[j])] / q.dy;
-                continue;
-            }
-            // r = (f - y) / S with S^2 = dy^2 + f'^2 dx^2, whose weight moves with p too:
-            // dr/dp = g / S - r f' dx^2 (df'/dp) / S^2.
-            const double f = model_.value(q.x, p.data());
-            const double s = model_.slope(q.x, p.data());
-            if (!model_.slopeGradient(q.x, p.data(), slopeGradient_.data()) || !std::isfinite(s))
-                return failAt(q.x);
-            const double S2 = q.dy * q.dy + s * s * q.dx * q.dx;
-            const double S = std::sqrt(S2);
-            const double r = (f - static_cast<double>(q.y)) / S;
-            for (std::size_t j = 0; j < m; ++j) {
-                const auto k = static_cast<std::size_t>(free_[j]);
-                J[i * m + j] = gradient_[k] / S - r * s * q.dx * q.dx * slopeGradient_[k] / S2;
-            }
-        }
-        for (double v : J)
-            if (!std::isfinite(v))
-                return failAt(points_.front().x);
-        return true;
-    }
-
-    // The norm of the model's values in the residuals' units: the yardstick of a flat
-    // parameter and of an exact fit.
-    double valueNorm(const std::vector<double>& p) const {
-        double sum = 0;
-        for (const Point& q : points_) {
-            const double f = model_.value(q.x, p.data());
-            const double w = method_ == ErrorMethod::ESTDY ? 1 : q.dy;
-            const auto y = static_cast<double>(q.y);
-            sum += (f * f + y * y) / (w * w);
-        }
-        return std::sqrt(sum);
-    }
-
-private:
-    bool failAt(double x) {
-        failedX_ = x;
-        return false;
-    }
-
-    const UserModel& model_;
-    ErrorMethod method_;
-    std::vector<Point> points_;
-    std::vector<double> values_;
-    std::vector<int> free_;
-    std::vector<BoundTransform> transforms_;
-    std::vector<double> gradient_, slopeGradient_;
-    double failedX_ = 0;
-    bool precise_ = false;
-};
+// A polishing step that moves no variable by more than this fraction is the last.
+constexpr double STEP_NEGLIGIBLE = 1e-12;
 
 // ---- The solver's callbacks. GSL hands the residual function a column of its Jacobian as
 // the output vector when it differences numerically: read and write through gsl_vector_*.
 
 struct Callbacks {
-    Problem* problem;
-    std::vector<double> r, J;
+    NonlinearProblem* problem;
+    std::vector<double> r;
     bool derivativesFailed = false;
 };
 
@@ -191,15 +65,15 @@ int residualCallback(const gsl_vector* z, void* data, gsl_vector* f) {
 int jacobianCallback(const gsl_vector* zv, void* data, gsl_matrix* Jz) {
     auto& c = *static_cast<Callbacks*>(data);
     const std::vector<double> z = toVector(zv);
-    const std::vector<double> p = c.problem->parameters(z.data());
-    if (!c.problem->jacobian(p, c.J)) {
+    const NonlinearEvaluation& e = c.problem->evaluate(c.problem->parameters(z.data()));
+    if (!e.ok) {
         c.derivativesFailed = true;
         return GSL_EDOM;
     }
     const std::size_t m = c.problem->freeCount();
     for (std::size_t i = 0; i < c.problem->pointCount(); ++i)
         for (std::size_t j = 0; j < m; ++j)
-            gsl_matrix_set(Jz, i, j, c.J[i * m + j] * c.problem->transform(j).derivative(z[j]));
+            gsl_matrix_set(Jz, i, j, e.J[i * m + j] * c.problem->transform(j).derivative(z[j]));
     return GSL_SUCCESS;
 }
 
@@ -215,14 +89,16 @@ struct Judgement {
 };
 
 // Parameters on a bound are held there: they leave the analysis, as fixed ones.
-Judgement judge(Problem& problem, const std::vector<double>& z, double offsetLimit) {
+Judgement judge(NonlinearProblem& problem, const std::vector<double>& z, double offsetLimit) {
     Judgement j;
     const std::vector<double> p = problem.parameters(z.data());
-    std::vector<double> r(problem.pointCount()), J;
-    if (!problem.residuals(p, r.data()) || !problem.jacobian(p, J)) {
+    const NonlinearEvaluation& e = problem.evaluate(p);
+    if (!e.ok) {
         j.verdict = Verdict::CannotEvaluate;
         return j;
     }
+    const std::vector<double>& r = e.r;
+    const std::vector<double>& J = e.J;
     for (double ri : r)
         j.rss += ri * ri;
     const std::size_t m = problem.freeCount();
@@ -244,7 +120,7 @@ Judgement judge(Problem& problem, const std::vector<double>& z, double offsetLim
     for (std::size_t i = 0; i < problem.pointCount(); ++i)
         for (std::size_t k = 0; k < c; ++k)
             Jc[i * c + k] = J[i * m + static_cast<std::size_t>(j.columns[k])];
-    const double norm = problem.valueNorm(p);
+    const double norm = problem.valueNorm(r);
     j.analysis = analyseJacobian(Jc, r, c, sizes, norm);
     if (j.analysis.flatColumn >= 0) {
         j.verdict = Verdict::Flat;
@@ -274,7 +150,7 @@ Judgement judge(Problem& problem, const std::vector<double>& z, double offsetLim
 // ---- Solver runs.
 
 struct Search {
-    Problem& problem;
+    NonlinearProblem& problem;
     std::vector<double> best; // z of the lowest cost seen
     double bestCost = std::numeric_limits<double>::infinity();
     int iterations = 0;
@@ -291,9 +167,9 @@ double cost(const gsl_vector* f) {
 // One run of a trust-region method from z0, until it is at the minimum, stalls or runs
 // out of iterations.
 void run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vector<double>& z0) {
-    Problem& problem = search.problem;
+    NonlinearProblem& problem = search.problem;
     const std::size_t n = problem.pointCount(), m = problem.freeCount();
-    Callbacks callbacks{&problem, {}, {}, false};
+    Callbacks callbacks{&problem, {}, false};
     gsl_multifit_nlinear_fdf fdf{};
     fdf.f = residualCallback;
     fdf.df = jacobianCallback;
@@ -333,7 +209,7 @@ void run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vect
             search.bestCost = now;
             search.best = z;
         }
-        // Judging costs a Jacobian and a factorisation: only once the cost has settled.
+        // Judging costs a factorisation: only once the cost has settled.
         if (now >= previous * (1 - 1e-6) || now == 0) {
             if (judge(problem, z, STOP_OFFSET).verdict == Verdict::Minimum)
                 return;
@@ -346,29 +222,37 @@ void run(Search& search, const gsl_multifit_nlinear_trs* method, const std::vect
 // the trust-region methods stop once their step no longer pays, a little short of where
 // the linearised problem puts the minimum.
 void polish(Search& search) {
-    Problem& problem = search.problem;
+    NonlinearProblem& problem = search.problem;
+    // In extended precision: the step is only as good as the residuals it is formed from,
+    // and for ill-conditioned problems the rounding of double precision shows in it.
     problem.setPrecise(true);
-    std::vector<double> r0(problem.pointCount());
-    if (!problem.residuals(problem.parameters(search.best.data()), r0.data()))
+    std::vector<double> r(problem.pointCount());
+    if (!problem.residuals(problem.parameters(search.best.data()), r.data()))
         return;
     search.bestCost = 0;
-    for (double ri : r0)
+    for (double ri : r)
         search.bestCost += ri * ri;
     for (int i = 0; i < POLISH_STEPS; ++i) {
         const Judgement j = judge(problem, search.best, 0);
         if (!j.analysis.fullRank() || j.analysis.step.empty())
             return;
         std::vector<double> z = search.best;
+        bool moved = false;
         for (std::size_t c = 0; c < j.columns.size(); ++c) {
             const auto k = static_cast<std::size_t>(j.columns[c]);
+            const double before = z[k];
             z[k] += j.analysis.step[c] / problem.transform(k).derivative(z[k]);
+            moved = moved || std::fabs(z[k] - before) > STEP_NEGLIGIBLE * std::fabs(before);
         }
-        const std::vector<double> p = problem.parameters(z.data());
-        std::vector<double> r(problem.pointCount());
-        if (!problem.residuals(p, r.data()))
+        if (!moved) {
+            search.best = z; // below the digits that matter: nothing to verify
+            return;
+        }
+        const NonlinearEvaluation& e = problem.evaluate(problem.parameters(z.data()));
+        if (!e.ok)
             return;
         double cost = 0;
-        for (double ri : r)
+        for (double ri : e.r)
             cost += ri * ri;
         // The step is the better estimate of the minimum as long as the cost does not rise
         // beyond its rounding: near it, the cost can no longer tell the points apart.
@@ -498,14 +382,14 @@ NonlinearResult fitNonlinear(const UserModel& model, ErrorMethod method, const N
     if (n < m + 1)
         return failed(msg::tooFewPoints(static_cast<int>(m), static_cast<int>(n)));
 
-    std::vector<Point> points(n);
+    std::vector<NonlinearPoint> points(n);
     for (std::size_t i = 0; i < n; ++i)
         points[i] = {static_cast<double>(data.x[i]), data.y[i],
                      method == ErrorMethod::DXIDYI ? static_cast<double>(data.dx[i]) : 0,
                      method == ErrorMethod::ESTDY ? 1 : static_cast<double>(data.dy[i]), data.x[i]};
     // At the start values, every point must be evaluable, derivatives too.
     std::vector<double> gradient(values.size());
-    for (const Point& q : points) {
+    for (const NonlinearPoint& q : points) {
         if (!std::isfinite(model.value(q.x, values.data())) ||
             (method == ErrorMethod::DXIDYI && !std::isfinite(model.slope(q.x, values.data()))))
             return failed(msg::cannotEvaluateAtStart(q.x));
@@ -513,7 +397,7 @@ NonlinearResult fitNonlinear(const UserModel& model, ErrorMethod method, const N
             return failed(msg::derivativeAtStart(q.x));
     }
 
-    Problem problem(model, method, points, values, free, transforms);
+    NonlinearProblem problem(model, method, points, values, free, transforms);
     std::vector<double> z0(m);
     for (std::size_t j = 0; j < m; ++j)
         z0[j] = transforms[j].variable(values[static_cast<std::size_t>(free[j])]);

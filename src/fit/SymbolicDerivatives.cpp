@@ -240,6 +240,27 @@ std::string parserFunction(const GiNaC::ex& e) {
     return SHARED_FUNCTIONS[static_cast<std::size_t>(sharedFunction(e))];
 }
 
+std::string parserText(const GiNaC::ex& e);
+
+// A power as the parser evaluates it fastest: the derivatives are full of squares,
+// reciprocals and square roots, which need no power at all (and so no room for the
+// parser's rewriting of powers, see Equation).
+std::string powerText(const GiNaC::ex& e) {
+    const std::string base = parserText(e.op(0));
+    const GiNaC::ex& exponent = e.op(1);
+    if (exponent.is_equal(2))
+        return "(" + base + "*" + base + ")";
+    if (exponent.is_equal(-1))
+        return "(1/" + base + ")";
+    if (exponent.is_equal(-2))
+        return "(1/(" + base + "*" + base + "))";
+    if (exponent.is_equal(GiNaC::numeric(1, 2)))
+        return "sqrt(" + base + ")";
+    if (exponent.is_equal(GiNaC::numeric(-1, 2)))
+        return "(1/sqrt(" + base + "))";
+    return "(" + base + "^" + parserText(exponent) + ")";
+}
+
 // The expression in the parser's language. The operands of sums and products are written
 // in the order of their texts: the algebra orders them by hashes that change from run to
 // run, and the rounding of a sum depends on its order.
@@ -258,7 +279,7 @@ std::string parserText(const GiNaC::ex& e) {
     if (GiNaC::is_a<GiNaC::symbol>(e))
         return GiNaC::ex_to<GiNaC::symbol>(e).get_name();
     if (GiNaC::is_a<GiNaC::power>(e))
-        return "pow(" + parserText(e.op(0)) + "," + parserText(e.op(1)) + ")";
+        return powerText(e);
     if (GiNaC::is_a<GiNaC::function>(e)) {
         if (e.nops() != 1)
             throw Unsupported{};

@@ -287,7 +287,8 @@ double UserModel::slope(double x, const double* p) const {
             return s;
     }
     const double h = centralStep(x);
-    return (value(x + h, p) - value(x - h, p)) / (2 * h);
+    const double s = (value(x + h, p) - value(x - h, p)) / (2 * h);
+    return std::isfinite(s) ? s : std::numeric_limits<double>::quiet_NaN();
 }
 
 bool UserModel::slopeGradient(double x, const double* p, double* gradient) const {
