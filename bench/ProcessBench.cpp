@@ -39,23 +39,26 @@ void writeFiles() {
     for (int i = 0; i < 200; ++i) {
         const double t = 0.04 * i;
         // A fixed wobble stands in for noise, so every run fits the same numbers.
-        const double y = 12 * std::exp(-t / 8) * std::cos(2 * M_PI * t / 2 + 0.3) +
-                         0.15 * std::sin(7.3 * i);
+        const double y =
+            12 * std::exp(-t / 8) * std::cos(2 * M_PI * t / 2 + 0.3) + 0.15 * std::sin(7.3 * i);
         table << t << ' ' << y << " 0.2\n";
     }
     std::ofstream(folder + "/fit.py")
         << "import numpy as np\n"
            "from scipy.optimize import curve_fit\n"
-           "t, y, dy = np.loadtxt('" << folder << "/oscillation.txt', unpack=True)\n"
+           "t, y, dy = np.loadtxt('"
+        << folder
+        << "/oscillation.txt', unpack=True)\n"
            "f = lambda x, A, tau, T, phi: A*np.exp(-x/tau)*np.cos(2*np.pi*x/T + phi)\n"
            "p, c = curve_fit(f, t, y, p0=[10, 5, 2, 0.1], sigma=dy, absolute_sigma=True)\n"
            "print(p, np.sqrt(np.diag(c)))\n";
-    std::ofstream(folder + "/fit.gp")
-        << "set fit quiet\nset fit logfile '/dev/null'\n"
-           "f(x) = A*exp(-x/tau)*cos(2*pi*x/T + phi)\n"
-           "A = 10; tau = 5; T = 2; phi = 0.1\n"
-           "fit f(x) '" << folder << "/oscillation.txt' using 1:2:3 yerror via A, tau, T, phi\n"
-           "print A, tau, T, phi\n";
+    std::ofstream(folder + "/fit.gp") << "set fit quiet\nset fit logfile '/dev/null'\n"
+                                         "f(x) = A*exp(-x/tau)*cos(2*pi*x/T + phi)\n"
+                                         "A = 10; tau = 5; T = 2; phi = 0.1\n"
+                                         "fit f(x) '"
+                                      << folder
+                                      << "/oscillation.txt' using 1:2:3 yerror via A, tau, T, phi\n"
+                                         "print A, tau, T, phi\n";
 }
 
 // Runs the program with its output thrown away; a failure ends the benchmark.
@@ -96,7 +99,11 @@ void GnuplotFit(benchmark::State& state) {
 
 // Interleaved repetitions: each tool meets the machine in the same state as the others.
 BENCHMARK(KelvaneFit)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5)->Repetitions(5);
-BENCHMARK(ScipyCurveFit)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5)->Repetitions(5);
+BENCHMARK(ScipyCurveFit)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5)
+    ->Repetitions(5);
 BENCHMARK(GnuplotFit)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5)->Repetitions(5);
 
 int main(int argc, char** argv) {

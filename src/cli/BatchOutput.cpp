@@ -14,7 +14,8 @@ double full(long double v) {
 }
 
 nlohmann::ordered_json parameterJson(const FitOutcome& o, const FitParameter& p) {
-    nlohmann::ordered_json json{{"name", p.name}, {"value", full(p.value)}, {"sigma", full(p.sigma)}};
+    nlohmann::ordered_json json{
+        {"name", p.name}, {"value", full(p.value)}, {"sigma", full(p.sigma)}};
     if (p.fixed)
         json["fixed"] = true;
     else if (hasBothUncertainties(o.errorMethod)) // scaled by the square root of the reduced chi-square

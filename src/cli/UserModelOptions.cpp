@@ -29,8 +29,9 @@ std::string parameterList(const std::vector<UserParameterSettings>& parameters) 
 std::optional<std::string> setValues(const char* option, const std::vector<ParameterValue>& values,
                                      bool fix, UserModelSettings& model) {
     for (const ParameterValue& v : values) {
-        auto named = std::find_if(model.parameters.begin(), model.parameters.end(),
-                                  [&v](const UserParameterSettings& p) { return p.name == v.name; });
+        auto named =
+            std::find_if(model.parameters.begin(), model.parameters.end(),
+                         [&v](const UserParameterSettings& p) { return p.name == v.name; });
         if (named == model.parameters.end())
             return std::string(option) + ": " + v.name + " is not a parameter of the model; its " +
                    "parameters are " + parameterList(model.parameters) + ".";

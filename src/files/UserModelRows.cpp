@@ -17,15 +17,15 @@ std::string boundText(const std::optional<double>& bound) {
 }
 
 std::string parameterRow(const UserParameterSettings& p) {
-    return p.name + ' ' + exactNumberText(p.start) + ' ' + (p.fixed ? FIXED_WORD : FREE_WORD) + ' ' +
-           boundText(p.lower) + ' ' + boundText(p.upper);
+    return p.name + ' ' + exactNumberText(p.start) + ' ' + (p.fixed ? FIXED_WORD : FREE_WORD) +
+           ' ' + boundText(p.lower) + ' ' + boundText(p.upper);
 }
 
 UserParameterSettings parameterIn(const std::string& row) {
     std::istringstream words(row);
     std::string name, start, freedom, lower, upper, extra;
-    const bool fiveWords = static_cast<bool>(words >> name >> start >> freedom >> lower >> upper) &&
-                           !(words >> extra);
+    const bool fiveWords =
+        static_cast<bool>(words >> name >> start >> freedom >> lower >> upper) && !(words >> extra);
     UserParameterSettings p;
     p.name = name;
     const std::optional<double> startValue = exactNumberIn(start);

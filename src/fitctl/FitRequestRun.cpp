@@ -46,10 +46,9 @@ FitRequestResult runFitRequest(const Document& document, bool fitting) {
     const FitPoints& points = std::get<FitPoints>(collected);
     result.pointCount = points.n;
     result.points = points;
-    result.outcome =
-        document.fitType == FitType::USERMODEL
-            ? performUserModelFit(document.userModel, document.errorMethod, points)
-            : performFit(document.fitType, document.errorMethod, points);
+    result.outcome = document.fitType == FitType::USERMODEL
+                         ? performUserModelFit(document.userModel, document.errorMethod, points)
+                         : performFit(document.fitType, document.errorMethod, points);
     if (!result.outcome.succeeded())
         result.failure = fitStatusMessage(result.outcome);
     for (const std::string& warning : result.outcome.warnings)

@@ -94,8 +94,9 @@ std::string footerGoodness(Goodness g, const Texts& t) {
 
 std::string summaryText(const FitOutcome& outcome, char decimalSeparator) {
     const Texts t(outcome, decimalSeparator);
-    std::string text = outcome.fitType == FitType::USERMODEL ? footerEquationOf(outcome) + ":"
-                                                             : textsOf(outcome.fitType).summaryHeader;
+    std::string text = outcome.fitType == FitType::USERMODEL
+                           ? footerEquationOf(outcome) + ":"
+                           : textsOf(outcome.fitType).summaryHeader;
     for (const FitParameter& p : outcome.parameters)
         text += '\r' + t.parameter(p, "  +/-  ");
     const Goodness g = goodnessOf(outcome.fitType, outcome.errorMethod);

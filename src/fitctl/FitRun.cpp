@@ -97,9 +97,8 @@ void readResults(const PolyFit& fit, FitOutcome& outcome) {
     const int count = fit.GetOrder() + 1;
     outcome.covariance.assign(count, std::vector<long double>(count));
     for (int k = 1; k <= count; ++k) {
-        outcome.parameters.push_back(
-            {std::string(1, static_cast<char>('a' + k - 1)), fit.GetCoefficient(k),
-             fit.GetCoefficientSigma(k)});
+        outcome.parameters.push_back({std::string(1, static_cast<char>('a' + k - 1)),
+                                      fit.GetCoefficient(k), fit.GetCoefficientSigma(k)});
         for (int l = 1; l <= count; ++l)
             outcome.covariance[k - 1][l - 1] = fit.GetCovariance(k, l);
     }

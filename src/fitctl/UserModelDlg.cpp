@@ -54,8 +54,8 @@ TUserModelDlg::TUserModelDlg(UiServices& ui, QWidget* parent)
     y->setBuddy(equationEdit_);
     equationRow->addWidget(y);
     equationRow->addWidget(equationEdit_);
-    contentLayout()->addWidget(new QLabel(
-        QStringLiteral("The law to fit, in x; every other name is a parameter:"), this));
+    contentLayout()->addWidget(
+        new QLabel(QStringLiteral("The law to fit, in x; every other name is a parameter:"), this));
     contentLayout()->addLayout(equationRow);
     contentLayout()->addWidget(parseLabel_);
     contentLayout()->addWidget(parameterTable_);

@@ -20,7 +20,8 @@ std::optional<double> numberIn(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos)
         return std::nullopt;
-    return exactNumberIn(std::string_view(text).substr(first, text.find_last_not_of(' ') + 1 - first));
+    return exactNumberIn(
+        std::string_view(text).substr(first, text.find_last_not_of(' ') + 1 - first));
 }
 
 bool blank(const std::string& text) {

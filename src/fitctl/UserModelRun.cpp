@@ -86,8 +86,8 @@ FitOutcome performUserModelFit(const UserModelSettings& settings, ErrorMethod me
     outcome.fitType = FitType::USERMODEL;
     outcome.errorMethod = method;
     for (int k = 0; k < model->parameterCount(); ++k)
-        outcome.parameters.push_back({model->parameterNames()[k], fit.values[k], fit.sigmas[k],
-                                      engineSettings[k].fixed});
+        outcome.parameters.push_back(
+            {model->parameterNames()[k], fit.values[k], fit.sigmas[k], engineSettings[k].fixed});
     for (const std::vector<double>& row : fit.covariance)
         outcome.covariance.emplace_back(row.begin(), row.end());
     outcome.residualSumOfSquares = fit.residualSumOfSquares;

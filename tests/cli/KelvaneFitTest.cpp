@@ -8,8 +8,8 @@
 
 #include "cli/FitNames.h"
 #include "files/DelimitedMessages.h"
-#include "fitctl/RoundedResults.h"
 #include "files/DocumentFile.h"
+#include "fitctl/RoundedResults.h"
 #include "formula/ComputedColumn.h"
 
 #include <gtest/gtest.h>
@@ -273,7 +273,8 @@ TEST(KelvaneFit, HelpAndVersionExitWithZero) {
 const std::string CHARGING = "--model 'V0*(1-exp(-x/tau))' ";
 
 TEST(KelvaneFitUserModel, PrintsTheLawsParametersAndFigures) {
-    const ProgramRun run = runKelvaneFit(CHARGING + "--start V0=4,tau=1 " + fixture("charging.txt"));
+    const ProgramRun run =
+        runKelvaneFit(CHARGING + "--start V0=4,tau=1 " + fixture("charging.txt"));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out.rfind("y = V0*(1-exp(-x/tau))\nV0 = 5.0", 0), 0u) << run.out;
@@ -282,8 +283,8 @@ TEST(KelvaneFitUserModel, PrintsTheLawsParametersAndFigures) {
 }
 
 TEST(KelvaneFitUserModel, JsonHasExactlyTheNonlinearFitsFields) {
-    const ProgramRun run =
-        runKelvaneFit(CHARGING + "--errors dy --dy 3 --fix tau=2 --json " + fixture("charging.txt"));
+    const ProgramRun run = runKelvaneFit(CHARGING + "--errors dy --dy 3 --fix tau=2 --json " +
+                                         fixture("charging.txt"));
     const nlohmann::json dy = jsonOf(run);
     // In the order printed.
     const nlohmann::ordered_json ordered = nlohmann::ordered_json::parse(run.out);
@@ -300,10 +301,11 @@ TEST(KelvaneFitUserModel, JsonHasExactlyTheNonlinearFitsFields) {
     EXPECT_EQ(dy["parameters"][1],
               nlohmann::json({{"name", "tau"}, {"value", 2.0}, {"sigma", 0.0}, {"fixed", true}}));
     EXPECT_FALSE(dy["parameters"][0].contains("fixed"));
-    EXPECT_NEAR(dy["reducedChiSquare"].get<double>(),
-                dy["residualSumOfSquares"].get<double>() / 11, 1e-12);
+    EXPECT_NEAR(dy["reducedChiSquare"].get<double>(), dy["residualSumOfSquares"].get<double>() / 11,
+                1e-12);
     // Estimated dY reports no reduced chi-square.
-    const nlohmann::json estimate = jsonOf(runKelvaneFit(CHARGING + "--json " + fixture("charging.txt")));
+    const nlohmann::json estimate =
+        jsonOf(runKelvaneFit(CHARGING + "--json " + fixture("charging.txt")));
     EXPECT_FALSE(estimate.contains("reducedChiSquare"));
     EXPECT_GT(estimate["iterations"].get<int>(), 0);
 }
@@ -311,15 +313,14 @@ TEST(KelvaneFitUserModel, JsonHasExactlyTheNonlinearFitsFields) {
 TEST(KelvaneFitUserModel, UsageErrorsAndFailuresExitWithTheirStatus) {
     const std::string file = " " + fixture("charging.txt");
     // A law that does not parse, names that are no parameters, values that are no numbers.
-    for (const std::string& options :
-         std::vector<std::string>{"--model 'V0*(1-exp(-x/'", "--model ''", CHARGING + "--start T=1",
-          CHARGING + "--fix tau", CHARGING + "--start tau=fast", "--start V0=1"})
+    for (const std::string& options : std::vector<std::string>{
+             "--model 'V0*(1-exp(-x/'", "--model ''", CHARGING + "--start T=1",
+             CHARGING + "--fix tau", CHARGING + "--start tau=fast", "--start V0=1"})
         expectUsageError(options + file);
     EXPECT_EQ(expectUsageError(CHARGING + "--start V0=1,T=1" + file).err,
               "--start: T is not a parameter of the model; its parameters are V0, tau.\n");
     // Too few points for the free parameters: refused, with no numbers.
-    const ProgramRun failed =
-        runKelvaneFit("--model 'a+b*x+c*x^2+d*x^3' --rows 1:3 --json" + file);
+    const ProgramRun failed = runKelvaneFit("--model 'a+b*x+c*x^2+d*x^3' --rows 1:3 --json" + file);
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.out, "");
     EXPECT_NE(failed.err, "");

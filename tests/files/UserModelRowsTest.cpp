@@ -68,11 +68,12 @@ DocumentFile withRows(const std::vector<std::string>& rows) {
 }
 
 TEST(UserModelRows, ParameterRowsOfAnotherFormAreRefused) {
-    for (const std::string row :
-         {"tau", "tau 1 FREE -", "tau 1 FREE - - 2", "tau x FREE - -", "tau 1 free - -",
-          "tau 1 LOOSE - -", "tau 1 FREE a -", "tau 1 FREE - 1e999", "tau nan FREE - -",
-          "tau 0,5 FREE - -"})
-        EXPECT_EQ(errorText([&] { withRows({"V0 1 FREE - -", row}); }),
+    for (const std::string row : {"tau", "tau 1 FREE -", "tau 1 FREE - - 2", "tau x FREE - -",
+                                  "tau 1 free - -", "tau 1 LOOSE - -", "tau 1 FREE a -",
+                                  "tau 1 FREE - 1e999", "tau nan FREE - -", "tau 0,5 FREE - -"})
+        EXPECT_EQ(errorText([&] {
+                      withRows({"V0 1 FREE - -", row});
+                  }),
                   damagedUserParameter(row))
             << row;
     // The rows run to the first empty one.

@@ -76,8 +76,8 @@ TEST(UserModelEntries, SoundRowsBecomeTheSettings) {
     ASSERT_TRUE(std::holds_alternative<UserModelSettings>(v)) << problemOf(v);
     const UserModelSettings& m = std::get<UserModelSettings>(v);
     EXPECT_EQ(m.equation, "V0*(1 - exp(-x/tau))");
-    EXPECT_EQ(m.parameters,
-              (std::vector<UserParameterSettings>{{"V0", 5, true, {}, {}}, {"tau", 0.25, false, 0.0, 1e3}}));
+    EXPECT_EQ(m.parameters, (std::vector<UserParameterSettings>{{"V0", 5, true, {}, {}},
+                                                                {"tau", 0.25, false, 0.0, 1e3}}));
     // The parser's own message for a law that does not parse.
     EXPECT_NE(problemOf(checked("a*(x", {})), "(accepted)");
 }
@@ -127,17 +127,20 @@ TEST(UserModelFit, TheBandOfALinearLawIsTheLinesBand) {
     for (double x : {-1.0, 0.0, 2.5, 10.0})
         EXPECT_NEAR(double(fittedSigma(user, x)), double(fittedSigma(line, x)), 1e-7) << x;
     const FitCurve curve = fitCurve(user, {0, 5});
-    EXPECT_EQ(curve.belowRange.size() + curve.withinRange.size() + curve.aboveRange.size(),
-              1001u);
+    EXPECT_EQ(curve.belowRange.size() + curve.withinRange.size() + curve.aboveRange.size(), 1001u);
     EXPECT_EQ(curve.withinRange.front().x, 1); // solid over the data only
     EXPECT_EQ(curve.withinRange.back().x, 4);
     EXPECT_EQ(confidenceBand(user, curve).size(), 1001u);
-    const std::vector<Residual> residuals = fitResiduals(user, runFitRequest([] {
-        Document d = workedExample();
-        d.fitType = FitType::USERMODEL;
-        d.errorMethod = ErrorMethod::DYI;
-        return d;
-    }(), true).points);
+    const std::vector<Residual> residuals =
+        fitResiduals(user, runFitRequest(
+                               [] {
+                                   Document d = workedExample();
+                                   d.fitType = FitType::USERMODEL;
+                                   d.errorMethod = ErrorMethod::DYI;
+                                   return d;
+                               }(),
+                               true)
+                               .points);
     ASSERT_EQ(residuals.size(), 4u);
     EXPECT_NEAR(residuals[0].residual, 2.1 - double(evaluateFit(user, 1)), 1e-12);
     EXPECT_EQ(residuals[0].dy, 0.2);
@@ -160,10 +163,10 @@ TEST(UserModelFit, ResultTextsNameTheParametersAndTheFitsFigures) {
     EXPECT_EQ(summaryText(handOutcome(ErrorMethod::ESTDY), '.'),
               "y = V0*(1-exp(-x/tau)):" + CR + "V0 = 4.98765  +/-  0.0123456" + CR +
                   "tau = 0.5 (fixed)" + CR + "Residual Std Dev = 0.0321   Iterations = 7");
-    EXPECT_EQ(resultLines(handOutcome(ErrorMethod::DYI), ','),
-              (std::vector<std::string>{"y = V0*(1-exp(-x/tau))", "V0 = 4,98765 +/- 0,0123456",
-                                        "tau = 0,5 (fixed)",
-                                        "Reduced Chi^2 = 1,25    Iterations = 7"}));
+    EXPECT_EQ(
+        resultLines(handOutcome(ErrorMethod::DYI), ','),
+        (std::vector<std::string>{"y = V0*(1-exp(-x/tau))", "V0 = 4,98765 +/- 0,0123456",
+                                  "tau = 0,5 (fixed)", "Reduced Chi^2 = 1,25    Iterations = 7"}));
     EXPECT_EQ(roundedResults(handOutcome(ErrorMethod::ESTDY), '.').text,
               "y = V0*(1-exp(-x/tau))\nV0 = (4.988 ± 0.012)\ntau = 0.5 (fixed)\n"
               "Residual Std Dev = 0.032\n");

@@ -89,7 +89,8 @@ TEST_F(UserModelTest, TheDialogsTableFollowsTheLawAndOKChoosesIt) {
     EXPECT_EQ(doc().fitType, FitType::USERMODEL);
     EXPECT_EQ(doc().userModel.equation, CHARGING);
     EXPECT_EQ(doc().userModel.parameters,
-              (std::vector<UserParameterSettings>{{"V0", 1, false, {}, {}}, {"tau", 1.5, true, 0.0, {}}}));
+              (std::vector<UserParameterSettings>{{"V0", 1, false, {}, {}},
+                                                  {"tau", 1.5, true, 0.0, {}}}));
     EXPECT_TRUE(doc().modified);
     EXPECT_EQ(form->statusText(2), "Fit Type: User Defined");
     EXPECT_EQ(equationLabel(), QString("Fitting the equation:  y = ") + CHARGING);
@@ -140,7 +141,8 @@ TEST_F(UserModelTest, PreviewDrawsTheStartValuesOverTheData) {
 TEST_F(UserModelTest, TheFitToggleFitsTheLawWithItsResultsCurveAndExtras) {
     chooseLaw(typeLaw(CHARGING, {"4", "1"}));
     fitButton()->click();
-    ASSERT_TRUE(fitButton()->isChecked()) << (ui.messages.empty() ? "" : ui.messages.back().text.toStdString());
+    ASSERT_TRUE(fitButton()->isChecked())
+        << (ui.messages.empty() ? "" : ui.messages.back().text.toStdString());
     const QStringList footer = chart().footerLines();
     ASSERT_GE(footer.size(), 4);
     EXPECT_EQ(footer[0], QString("y = ") + CHARGING);
