@@ -70,6 +70,7 @@ TImportPreviewDlg::TImportPreviewDlg(UiServices& ui, char tableSeparator, QWidge
     problemLabel_->setObjectName(QStringLiteral("ProblemLabel"));
     problemLabel_->setStyleSheet(QStringLiteral("color: #b00000"));
     preview_->setObjectName(QStringLiteral("PreviewTable"));
+    preview_->setAccessibleName(QStringLiteral("Rows as they will be imported"));
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     preview_->setMinimumSize(720, 380);
     contentLayout()->addWidget(preview_);
@@ -98,15 +99,16 @@ QComboBox* TImportPreviewDlg::addChoice(const char* name, const QString& caption
 }
 
 void TImportPreviewDlg::addRowChoice() {
-    const auto spin = [this](const char* name) {
+    const auto spin = [this](const char* name, const char* accessibleName) {
         auto* box = new QSpinBox(this);
         box->setObjectName(QLatin1String(name));
+        box->setAccessibleName(QLatin1String(accessibleName));
         connect(box, &QSpinBox::valueChanged, this, [this] { showRows(); });
         return box;
     };
-    firstRow_ = spin("FirstRowSpinBox");
-    lastRow_ = spin("LastRowSpinBox");
-    everyRow_ = spin("EveryRowSpinBox");
+    firstRow_ = spin("FirstRowSpinBox", "First data row");
+    lastRow_ = spin("LastRowSpinBox", "Last data row");
+    everyRow_ = spin("EveryRowSpinBox", "One in every");
     auto* rows = new QHBoxLayout;
     rows->addWidget(new QLabel(QStringLiteral("Data rows"), this));
     rows->addWidget(firstRow_);
