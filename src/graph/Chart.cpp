@@ -88,6 +88,11 @@ Chart::Chart(char decimalSeparator, QWidget* parent)
     plot_->setAccessibleName(QStringLiteral("Graph"));
     plot_->setBackground(Qt::white);
     plot_->axisRect()->setBackground(Qt::white);
+    // Solid lines as separate segments on screen and in images: the 1001-point fitted curve
+    // stroked as one wide antialiased polyline with joins was the dearest part of a drawing
+    // with a curve, and its pixel-long segments show no joins. SVG, PDF and printouts keep
+    // the polyline.
+    plot_->setPlottingHint(QCP::phFastPolylines, true);
     plot_->setCursor(Qt::CrossCursor);
     plot_->legend->setVisible(false);
     axisSettings_.fill(AxisSettings{START_UP_LABEL_FORMAT, 1});
