@@ -37,6 +37,7 @@ TUserModelDlg::TUserModelDlg(UiServices& ui, QWidget* parent)
     parseLabel_->setObjectName(QStringLiteral("ParseLabel"));
     parseLabel_->setWordWrap(true);
     parameterTable_->setObjectName(QStringLiteral("ParameterTable"));
+    parameterTable_->setAccessibleName(QStringLiteral("Parameters"));
     parameterTable_->setHorizontalHeaderLabels({QStringLiteral("Parameter"),
                                                 QStringLiteral("Start"), QStringLiteral("Fixed"),
                                                 QStringLiteral("Lower"), QStringLiteral("Upper")});
