@@ -115,6 +115,7 @@ void timeCommand(
     const std::function<void()>& prepare = [] {}) {
     for (auto _ : state) {
         prepare();
+        QCoreApplication::processEvents(); // the drawing the preparation asked for
         const auto start = std::chrono::steady_clock::now();
         commandAndRepaint(command);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;

@@ -3,6 +3,7 @@
 #include "document/Document.h"
 
 #include <deque>
+#include <string>
 
 // Whether two documents hold the same content: what Save writes (the table with the rows
 // out of sight, the roles, the fit configuration and every setting of the graph) and the
@@ -27,11 +28,11 @@ public:
     void commandEnded(const Document& document);
     // Save, Save As, import and any document put in place unmodified: the content the
     // document is measured against from now on.
-    void saved(const Document& document) { saved_ = document; }
+    void saved(const Document& document);
     // Whether the document holds the content last saved, opened, imported or made new:
     // closing, New, Open and import ask to save while it does not, and Undo and Redo mark
     // the document unmodified when they come back to it.
-    bool isSaved(const Document& document) const { return sameContent(document, saved_); }
+    bool isSaved(const Document& document) const;
 
     bool canUndo() const { return !undoSteps_.empty(); }
     bool canRedo() const { return !redoSteps_.empty(); }
@@ -40,13 +41,17 @@ public:
     Document redo();
     // The document as the window shows it after Undo or Redo (its re-plot may choose other
     // label formats): the state the next command is measured from, not a step.
-    void settled(const Document& document) { current_ = document; }
+    void settled(const Document& document);
 
 private:
     Document shown(Document snapshot) const;
 
+    // Every snapshot holds the content alone (see sameContent), so that a comparison copies
+    // only the document it is handed, and the state a command ended in becomes the next
+    // snapshot without another copy.
     std::deque<Document> undoSteps_;
     std::deque<Document> redoSteps_;
     Document current_;
     Document saved_;
+    std::string fileName_; // the document's, which the snapshots do not keep
 };

@@ -61,6 +61,22 @@ int indexOf(ChartAxis axis) {
     return static_cast<int>(axis);
 }
 
+// The events that show the drawing or read positions from its layout: the paint itself (a
+// grab() too) and the mouse over the graph (the cursor readout, the rubber band's corners).
+bool readsTheDrawing(QEvent::Type type) {
+    switch (type) {
+    case QEvent::Paint:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 Chart::Chart(char decimalSeparator, QWidget* parent)
@@ -72,6 +88,11 @@ Chart::Chart(char decimalSeparator, QWidget* parent)
     plot_->setAccessibleName(QStringLiteral("Graph"));
     plot_->setBackground(Qt::white);
     plot_->axisRect()->setBackground(Qt::white);
+    // Solid lines as separate segments on screen and in images: the 1001-point fitted curve
+    // stroked as one wide antialiased polyline with joins was the dearest part of a drawing
+    // with a curve, and its pixel-long segments show no joins. SVG, PDF and printouts keep
+    // the polyline.
+    plot_->setPlottingHint(QCP::phFastPolylines, true);
     plot_->setCursor(Qt::CrossCursor);
     plot_->legend->setVisible(false);
     axisSettings_.fill(AxisSettings{START_UP_LABEL_FORMAT, 1});
@@ -447,7 +468,7 @@ void Chart::endBand(const QRect& band, QMouseEvent* event) {
     const QCPAxis* y = plot_->yAxis;
     setRange(ChartAxis::BottomAxis, {x->pixelToCoord(band.left()), x->pixelToCoord(band.right())});
     setRange(ChartAxis::LeftAxis, {y->pixelToCoord(band.bottom()), y->pixelToCoord(band.top())});
-    plot_->replot();
+    replot();
     emit zoomed();
 }
 
@@ -457,7 +478,7 @@ bool Chart::undoZoom() {
     setRange(ChartAxis::BottomAxis, (*rangesBeforeZoom_)[0]);
     setRange(ChartAxis::LeftAxis, (*rangesBeforeZoom_)[1]);
     rangesBeforeZoom_.reset();
-    plot_->replot();
+    replot();
     return true;
 }
 
@@ -466,8 +487,11 @@ void Chart::cancelMouseAction() {
         plot_->selectionRect()->cancel();
 }
 
-// Escape on the graph undoes every zoom at once.
+// A waiting drawing is made before the graph shows it or reads positions from it; Escape on
+// the graph undoes every zoom at once.
 bool Chart::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == plot_ && readsTheDrawing(event->type()))
+        drawPending();
     if (watched == plot_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && undoZoom()) {
         emit zoomUndone();
@@ -494,6 +518,7 @@ bool Chart::render(QPaintDevice& device, const QRectF& target) {
     const int h = plot_->height();
     if (w <= 0 || h <= 0)
         return false;
+    drawPending(); // the residual strip follows the graph's axis as a drawing lays it out
     QCPPainter painter;
     if (!painter.begin(&device))
         return false;
@@ -511,7 +536,19 @@ bool Chart::render(QPaintDevice& device, const QRectF& target) {
 }
 
 void Chart::replot() {
-    plot_->replot();
+    if (drawingPending_)
+        return;
+    drawingPending_ = true;
+    QMetaObject::invokeMethod(this, &Chart::drawPending, Qt::QueuedConnection);
+}
+
+void Chart::drawPending() {
+    if (!drawingPending_)
+        return;
+    drawingPending_ = false;
+    // Into the plot's buffers; the widget shows them with its next paint, which may be the
+    // one under way.
+    plot_->replot(QCustomPlot::rpQueuedRefresh);
 }
 
 void Chart::resizeEvent(QResizeEvent* event) {

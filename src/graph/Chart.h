@@ -131,7 +131,13 @@ public:
     // an image, an SVG or PDF writer, a printer (one print job). The cursor box is left
     // out. False when the device could not be painted on.
     bool render(QPaintDevice& device, const QRectF& target);
+    // Asks for a drawing of the chart. A command changes the chart in several steps, each of
+    // which asks; only the last state is ever seen, so the requests wait for the event loop and
+    // are drawn there once. A paint, a mouse event over the graph and render() draw what is
+    // waiting first, so that nothing shows or reads a stale drawing.
     void replot();
+    // Makes now the drawing that was asked for and not made yet; nothing when none waits.
+    void drawPending();
 
     // Returns both axes to the ranges they had before the first zoom; false when there was
     // no zoom to undo.
@@ -198,4 +204,5 @@ private:
     QStringList footerLines_;
     bool footerVisible_ = false;
     PointStyle dataPointStyle_ = PointStyle::Circle;
+    bool drawingPending_ = false;
 };

@@ -1,3 +1,4 @@
+#include "../support/ChartDrawing.h"
 #include "graph/Chart.h"
 
 #include <QSignalSpy>
@@ -20,6 +21,7 @@ protected:
 
     QStringList tickLabels(ChartAxis which) {
         chart.replot();
+        drawn(chart);
         QCPAxis* a = which == ChartAxis::BottomAxis ? plot()->xAxis : plot()->yAxis;
         const QVector<QString> labels = a->tickVectorLabels();
         return QStringList(labels.begin(), labels.end());
@@ -71,6 +73,7 @@ TEST_F(ChartTest, LabelsUseTheProgramsDecimalSeparator) {
     Chart comma(',');
     comma.resize(400, 300);
     comma.replot();
+    drawn(comma);
     QCPAxis* left = comma.findChild<QCustomPlot*>()->yAxis;
     const QVector<QString> labels = left->tickVectorLabels();
     EXPECT_TRUE(labels.contains("-1,00"))
@@ -154,6 +157,28 @@ TEST_F(ChartTest, FooterIsShownOnlyWhileVisibleAndNotEmpty) {
     EXPECT_FALSE(chart.isFooterShown());
     EXPECT_EQ(plot()->plotLayout()->rowCount(), 1);
     EXPECT_EQ(chart.footerLines().size(), 4);
+}
+
+// Requests wait for the event loop and are drawn there once; whatever shows the chart or
+// draws it elsewhere first makes the drawing that waits.
+TEST_F(ChartTest, RequestsAreDrawnOnceAndBeforeTheChartShows) {
+    QSignalSpy drawings(plot(), &QCustomPlot::afterReplot);
+    chart.replot();
+    chart.replot();
+    EXPECT_EQ(drawings.count(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(drawings.count(), 1);
+
+    chart.setRange(ChartAxis::BottomAxis, {0, 5e6});
+    chart.replot();
+    chart.grab();
+    EXPECT_EQ(drawings.count(), 2) << "a paint draws first";
+    EXPECT_TRUE(plot()->xAxis->tickVectorLabels().contains("1,000,000.00"));
+    chart.replot();
+    chart.renderImage();
+    EXPECT_EQ(drawings.count(), 3) << "a picture draws first";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(drawings.count(), 3) << "nothing waits any more";
 }
 
 TEST_F(ChartTest, RendersToAnImageOfItsSize) {

@@ -1,3 +1,4 @@
+#include "../support/ChartDrawing.h"
 #include "DataEntryFixture.h"
 
 #include "graph/Chartoptions.h"
@@ -10,7 +11,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <qcustomplot.h>
 
 namespace {
 
@@ -29,14 +32,10 @@ protected:
         enterColumn(3, {"0.5", "1", "1.5"});
     }
     ErrorBarDrawing bars() {
-        chart().replot();
-        return errorBarDrawing(doc(), chart().pixelAxis(ChartAxis::BottomAxis),
+        return errorBarDrawing(doc(), drawn(chart()).pixelAxis(ChartAxis::BottomAxis),
                                chart().pixelAxis(ChartAxis::LeftAxis));
     }
-    QImage grabbedChart() {
-        chart().replot();
-        return chart().grab().toImage();
-    }
+    QImage grabbedChart() { return chart().grab().toImage(); }
     int bluePixels() {
         const QImage image = grabbedChart();
         int count = 0;
@@ -161,6 +160,22 @@ TEST_F(GraphCommandsTest, GraphTypesRedrawPointsBarsAndAShownFit) {
     EXPECT_FALSE(chart().isLogarithmic(ChartAxis::LeftAxis));
     EXPECT_EQ(rangeOf(ChartAxis::LeftAxis), left);
     EXPECT_FALSE(doc().modified);
+}
+
+// Every step of a command asks for a drawing; the chart draws once, when the event loop runs.
+TEST_F(GraphCommandsTest, ACommandDrawsTheChartOnce) {
+    enterYErrorData();
+    action("ShowErrorBars")->trigger();
+    fitButton()->click();
+    QCoreApplication::processEvents();
+    QCustomPlot* plot = chart().findChild<QCustomPlot*>();
+    for (const char* command : {"LogLogAction", "LinearAction", "ShowErrorBars"}) {
+        QSignalSpy drawings(plot, &QCustomPlot::afterReplot);
+        action(command)->trigger();
+        EXPECT_EQ(drawings.count(), 0) << command;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(drawings.count(), 1) << command;
+    }
 }
 
 // While X waits for its limits the Y group is locked and the window cannot be closed;
