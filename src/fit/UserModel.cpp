@@ -173,6 +173,9 @@ std::variant<UserModel, UserModel::ParseFailure> UserModel::parse(const std::str
     const std::string body = text.substr(start);
     if (isBlank(body))
         return ParseFailure{nonlinear_messages::blankEquation()};
+    // The parser reads a text up to its first zero byte; the rest would go unread.
+    if (const std::size_t zero = text.find('\0'); zero != std::string::npos)
+        return ParseFailure{nonlinear_messages::syntaxError("Syntax error", text, zero)};
     const Names names = scanNames(body);
     if (static_cast<int>(names.parameters.size()) > MOST_PARAMETERS)
         return ParseFailure{nonlinear_messages::tooManyParameters(MOST_PARAMETERS)};

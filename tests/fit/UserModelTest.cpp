@@ -65,6 +65,9 @@ TEST(UserModel, refusals) {
     EXPECT_EQ(refusal("y = a*x + * b"),
               "Syntax error at character 11 of the equation, at \"* b\".");
     EXPECT_EQ(refusal("a*(x + b"), "Missing ')' at character 9 of the equation, at its end.");
+    // The parser stops at a zero byte; the rest would be silently ignored.
+    EXPECT_EQ(refusal(std::string("a*x\0+b", 6)).substr(0, 44),
+              "Syntax error at character 4 of the equation,");
     std::string many = "x";
     for (int i = 0; i <= 30; ++i)
         many += "+p" + std::to_string(i);
@@ -84,6 +87,8 @@ TEST(UserModel, derivativesAgreeWithDifferences) {
         {"log10(a*x) + sqrt(b*x) + abs(c - x) + tanh(d*x)", true},
         {"2^-a*x + -b^2*x + pow(x, c) + d", true},
         {"if(x < a, b*x, c*x) + min(d, x)", false},
+        // Exact powers of numbers this large would never end: differences instead.
+        {"a*x*1^5000 + b + c + d", false},
     };
     const double p[] = {1.3, 0.7, 2.1, 0.4};
     const double x = 1.7, h = 1e-6;
