@@ -20,7 +20,7 @@ constexpr const char* DESCRIPTION =
 
 constexpr const char* EXIT_STATUSES =
     "Exit status: 0 when the fit succeeded, 1 when it was refused or failed, 2 for a usage "
-    "error or an unreadable file.";
+    "error or an unreadable file; with several files, the highest of theirs.";
 
 constexpr int MOST_COLUMN = FileImage::MOST_COLUMNS - 1;
 
@@ -120,7 +120,7 @@ const CLI::Validator ROW_TAKE(
 
 // Everything the command line holds before it becomes a request.
 struct Arguments {
-    std::string path;
+    std::vector<std::string> files;
     std::string model;
     std::string errors;
     std::string rows;
@@ -139,7 +139,11 @@ struct Arguments {
 };
 
 void declare(CLI::App& app, Arguments& a) {
-    app.add_option("file", a.path, "The document or table to fit")->required()->type_name("FILE");
+    app.add_option("file", a.files,
+                   "The documents or tables to fit, each with the same options; with several, "
+                   "the results come under each file's name, or with --json one line each")
+        ->required()
+        ->type_name("FILE");
     addColumnOption(app, a.x, "--x",
                     "Column of X, its number or name (default 1, or the document's)");
     addColumnOption(app, a.y, "--y",
@@ -187,7 +191,8 @@ void declare(CLI::App& app, Arguments& a) {
         ->type_name("NAME=EQUATION")
         ->allow_extra_args(false);
     CLI::Option* json =
-        app.add_flag("--json", a.json, "Print one JSON object with full-precision numbers");
+        app.add_flag("--json", a.json, "Print one JSON object with full-precision numbers; with several files, one "
+                     "a line, each starting with \"file\"");
     app.add_flag("--rounded", a.rounded,
                  "Print the results rounded for a lab report: each uncertainty to two "
                  "significant digits, its value to the same decimal place")
@@ -212,8 +217,8 @@ CommandLine toCommandLine(const Arguments& a) {
     CommandLine line;
     line.json = a.json;
     line.rounded = a.rounded;
+    line.files = a.files;
     BatchRequest& request = line.request;
-    request.path = a.path;
     if (const std::optional<FitType> named = fitTypeNamed(a.model))
         request.fitType = named;
     else if (a.modelGiven)

@@ -2,10 +2,13 @@
 
 #include "cli/BatchFit.h"
 
+#include <string>
 #include <variant>
+#include <vector>
 
 struct CommandLine {
-    BatchRequest request;
+    std::vector<std::string> files; // each fitted with the request, in order
+    BatchRequest request;           // its path is set for each file
     bool json = false;
     bool rounded = false; // the results as Copy Results words them
 };
