@@ -93,7 +93,6 @@ std::string modelHelp() {
            "'V0*(1-exp(-x/tau))', whose names other than x are its parameters";
 }
 
-
 // A:B with 1 <= A <= B, rows of a file that may have many more than the table.
 std::optional<std::pair<std::size_t, std::size_t>> parseTake(const std::string& text) {
     const std::size_t colon = text.find(':');
@@ -135,6 +134,7 @@ struct Arguments {
     std::size_t every = 1;
     bool json = false;
     bool rounded = false;
+    bool withFilename = false;
     bool modelGiven = false; // an empty --model is a law that is not there, not no option
 };
 
@@ -191,12 +191,16 @@ void declare(CLI::App& app, Arguments& a) {
         ->type_name("NAME=EQUATION")
         ->allow_extra_args(false);
     CLI::Option* json =
-        app.add_flag("--json", a.json, "Print one JSON object with full-precision numbers; with several files, one "
+        app.add_flag("--json", a.json,
+                     "Print one JSON object with full-precision numbers; with several files, one "
                      "a line, each starting with \"file\"");
     app.add_flag("--rounded", a.rounded,
                  "Print the results rounded for a lab report: each uncertainty to two "
                  "significant digits, its value to the same decimal place")
         ->excludes(json);
+    app.add_flag("--with-filename", a.withFilename,
+                 "Name the file in the output even when there is only one, as several files "
+                 "are named, for one process per file");
     app.set_version_flag("--version", std::string("kelvane-fit ") + APPLICATION_VERSION);
     app.footer(EXIT_STATUSES);
 }
@@ -217,6 +221,7 @@ CommandLine toCommandLine(const Arguments& a) {
     CommandLine line;
     line.json = a.json;
     line.rounded = a.rounded;
+    line.withFilename = a.withFilename;
     line.files = a.files;
     BatchRequest& request = line.request;
     if (const std::optional<FitType> named = fitTypeNamed(a.model))

@@ -17,8 +17,8 @@ void printResults(const CommandLine& line, const BatchResult& result, std::ostre
 // Fits one file and prints what it gives. A file among several is `named`: its
 // messages say which file they are about, and its results come under its name,
 // or as a JSON line that names it first (with "error" where it has no fit).
-ExitStatus runFile(const CommandLine& line, const std::string& path, bool named,
-                   bool& blockPrinted, std::ostream& out, std::ostream& err) {
+ExitStatus runFile(const CommandLine& line, const std::string& path, bool named, bool& blockPrinted,
+                   std::ostream& out, std::ostream& err) {
     BatchRequest request = line.request;
     request.path = path;
     const BatchResult result = runBatchFit(request);
@@ -51,7 +51,7 @@ ExitStatus runFile(const CommandLine& line, const std::string& path, bool named,
 } // namespace
 
 ExitStatus runFiles(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    const bool named = line.files.size() > 1;
+    const bool named = line.withFilename || line.files.size() > 1;
     bool blockPrinted = false;
     ExitStatus highest = ExitStatus::Success;
     for (const std::string& path : line.files)

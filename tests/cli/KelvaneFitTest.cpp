@@ -439,6 +439,8 @@ TEST(KelvaneFitManyFiles, JsonPrintsOneLinePerFileNamedFirstInOrder) {
         EXPECT_EQ(lines[i].substr(0, start.size()), start);
         const std::string alone = runKelvaneFit("--json " + quoted(files[i])).out;
         EXPECT_EQ("{" + lines[i].substr(start.size()) + "\n", alone);
+        // One process per file gives the same line when asked to name its file.
+        EXPECT_EQ(runKelvaneFit("--json --with-filename " + quoted(files[i])).out, lines[i] + "\n");
     }
     EXPECT_EQ(run.err, WARNED + ": " + INCOMPLETE_ROWS);
 }
@@ -488,8 +490,10 @@ TEST(KelvaneFitManyFiles, PlainTextPutsEachBlockUnderItsFilesName) {
         EXPECT_EQ(run.status, 1);
         const std::string good = runKelvaneFit(form + spaced({GOOD})).out;
         const std::string document = runKelvaneFit(form + spaced({DOCUMENT})).out;
-        EXPECT_EQ(run.out, "==> " + GOOD + " <==\n" + good + "\n==> " + DOCUMENT + " <==\n" +
-                               document);
+        EXPECT_EQ(run.out,
+                  "==> " + GOOD + " <==\n" + good + "\n==> " + DOCUMENT + " <==\n" + document);
+        EXPECT_EQ(runKelvaneFit(std::string(form) + " --with-filename" + spaced({GOOD})).out,
+                  "==> " + GOOD + " <==\n" + good);
     }
 }
 
