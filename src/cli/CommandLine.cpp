@@ -20,7 +20,7 @@ constexpr const char* DESCRIPTION =
 
 constexpr const char* EXIT_STATUSES =
     "Exit status: 0 when the fit succeeded, 1 when it was refused or failed, 2 for a usage "
-    "error or an unreadable file.";
+    "error or an unreadable file; with several files, the highest of theirs.";
 
 constexpr int MOST_COLUMN = FileImage::MOST_COLUMNS - 1;
 
@@ -93,7 +93,6 @@ std::string modelHelp() {
            "'V0*(1-exp(-x/tau))', whose names other than x are its parameters";
 }
 
-
 // A:B with 1 <= A <= B, rows of a file that may have many more than the table.
 std::optional<std::pair<std::size_t, std::size_t>> parseTake(const std::string& text) {
     const std::size_t colon = text.find(':');
@@ -120,7 +119,7 @@ const CLI::Validator ROW_TAKE(
 
 // Everything the command line holds before it becomes a request.
 struct Arguments {
-    std::string path;
+    std::vector<std::string> files;
     std::string model;
     std::string errors;
     std::string rows;
@@ -135,11 +134,16 @@ struct Arguments {
     std::size_t every = 1;
     bool json = false;
     bool rounded = false;
+    bool withFilename = false;
     bool modelGiven = false; // an empty --model is a law that is not there, not no option
 };
 
 void declare(CLI::App& app, Arguments& a) {
-    app.add_option("file", a.path, "The document or table to fit")->required()->type_name("FILE");
+    app.add_option("file", a.files,
+                   "The documents or tables to fit, each with the same options; with several, "
+                   "the results come under each file's name, or with --json one line each")
+        ->required()
+        ->type_name("FILE");
     addColumnOption(app, a.x, "--x",
                     "Column of X, its number or name (default 1, or the document's)");
     addColumnOption(app, a.y, "--y",
@@ -187,11 +191,16 @@ void declare(CLI::App& app, Arguments& a) {
         ->type_name("NAME=EQUATION")
         ->allow_extra_args(false);
     CLI::Option* json =
-        app.add_flag("--json", a.json, "Print one JSON object with full-precision numbers");
+        app.add_flag("--json", a.json,
+                     "Print one JSON object with full-precision numbers; with several files, one "
+                     "a line, each starting with \"file\"");
     app.add_flag("--rounded", a.rounded,
                  "Print the results rounded for a lab report: each uncertainty to two "
                  "significant digits, its value to the same decimal place")
         ->excludes(json);
+    app.add_flag("--with-filename", a.withFilename,
+                 "Name the file in the output even when there is only one, as several files "
+                 "are named, for one process per file");
     app.set_version_flag("--version", std::string("kelvane-fit ") + APPLICATION_VERSION);
     app.footer(EXIT_STATUSES);
 }
@@ -212,8 +221,9 @@ CommandLine toCommandLine(const Arguments& a) {
     CommandLine line;
     line.json = a.json;
     line.rounded = a.rounded;
+    line.withFilename = a.withFilename;
+    line.files = a.files;
     BatchRequest& request = line.request;
-    request.path = a.path;
     if (const std::optional<FitType> named = fitTypeNamed(a.model))
         request.fitType = named;
     else if (a.modelGiven)

@@ -2,12 +2,16 @@
 
 #include "cli/BatchFit.h"
 
+#include <string>
 #include <variant>
+#include <vector>
 
 struct CommandLine {
-    BatchRequest request;
+    std::vector<std::string> files; // each fitted with the request, in order
+    BatchRequest request;           // its path is set for each file
     bool json = false;
-    bool rounded = false; // the results as Copy Results words them
+    bool rounded = false;      // the results as Copy Results words them
+    bool withFilename = false; // one file's results named, as several files' are
 };
 
 // Reads the arguments. For --help, --version or a usage error it prints what

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <map>
 
 namespace {
 
@@ -215,8 +216,7 @@ TEST(KelvaneFit, MalformedOptionsAreUsageErrors) {
     for (const char* options : {"--model cubic", "--errors both", "--x 0", "--y two", "--dy 51",
                                 "--rows 7:3", "--x 1.5", "--x 1 --x 2", "--bogus"})
         expectUsageError(options + file);
-    expectUsageError("");                // no file
-    expectUsageError(file + " " + file); // two files
+    expectUsageError(""); // no file
     EXPECT_NE(expectUsageError("--model cubic" + file).err.find("--model"), std::string::npos);
 }
 
@@ -401,6 +401,100 @@ TEST(KelvaneFit, UnknownNamesAndConflictingReadingOptionsAreUsageErrors) {
     EXPECT_NE(document.err.find("are for text tables"), std::string::npos);
     const ProgramRun twice = runKelvaneFit("--y U --y V " + delimited("uncertainty.csv"));
     EXPECT_EQ(twice.status, 2);
+}
+
+} // namespace
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+         start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+std::string spaced(const std::vector<std::string>& files) {
+    std::string text;
+    for (const std::string& file : files)
+        text += " " + quoted(file);
+    return text;
+}
+
+const std::string GOOD = FITS + "/three_points.txt";
+const std::string WARNED = FITS + "/incomplete_row.txt";
+const std::string DOCUMENT = std::string(KELVANE_DOCUMENTS_DIR) + "/power_law.dat";
+
+// Each line is the file's own single-file object with "file" in front, in the files' order.
+TEST(KelvaneFitManyFiles, JsonPrintsOneLinePerFileNamedFirstInOrder) {
+    const std::vector<std::string> files = {DOCUMENT, GOOD, WARNED, GOOD};
+    const ProgramRun run = runKelvaneFit("--json" + spaced(files));
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(files[i]);
+        const std::string start = "{\"file\":" + nlohmann::json(files[i]).dump() + ",";
+        EXPECT_EQ(lines[i].substr(0, start.size()), start);
+        const std::string alone = runKelvaneFit("--json " + quoted(files[i])).out;
+        EXPECT_EQ("{" + lines[i].substr(start.size()) + "\n", alone);
+        // One process per file gives the same line when asked to name its file.
+        EXPECT_EQ(runKelvaneFit("--json --with-filename " + quoted(files[i])).out, lines[i] + "\n");
+    }
+    EXPECT_EQ(run.err, WARNED + ": " + INCOMPLETE_ROWS);
+}
+
+// A file that cannot be fitted is named on standard error and, with --json, has a line of its
+// own; the others are fitted, and the exit status is the worst of them.
+TEST(KelvaneFitManyFiles, AFailingFileIsNamedAndTheHighestStatusIsTheExitStatus) {
+    const std::string refused = writeTempFile("two.txt", "1 2\n2 4\n");
+    const std::string absent = tempFolder() + "/absent.txt";
+    const struct {
+        std::vector<std::string> files;
+        int status;
+    } cases[] = {{{GOOD, refused, GOOD}, 1}, {{refused, absent, GOOD}, 2}, {{absent, GOOD}, 2}};
+    const std::map<std::string, std::string> errors = {
+        {refused, "At least 3 data points are required to perform this fit."},
+        {absent, "File Not Found!"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(spaced(c.files));
+        const ProgramRun run = runKelvaneFit("--json" + spaced(c.files));
+        EXPECT_EQ(run.status, c.status);
+        const std::vector<std::string> lines = linesOf(run.out);
+        ASSERT_EQ(lines.size(), c.files.size());
+        std::string expectedErr;
+        for (std::size_t i = 0; i < c.files.size(); ++i) {
+            const nlohmann::json line = nlohmann::json::parse(lines[i]);
+            EXPECT_EQ(line["file"], c.files[i]);
+            const auto error = errors.find(c.files[i]);
+            if (error == errors.end()) {
+                EXPECT_EQ(line["parameters"][1]["value"], 2.5);
+                continue;
+            }
+            EXPECT_EQ(line, (nlohmann::json{{"file", c.files[i]}, {"error", error->second}}));
+            expectedErr += c.files[i] + ": " + error->second + "\n";
+        }
+        EXPECT_EQ(run.err, expectedErr);
+        // Without --json the same files fail the same way.
+        EXPECT_EQ(runKelvaneFit(spaced(c.files)).status, c.status);
+    }
+}
+
+// Plain text gives each fitted file's block under a line naming it, a blank line between.
+TEST(KelvaneFitManyFiles, PlainTextPutsEachBlockUnderItsFilesName) {
+    const std::string refused = writeTempFile("two.txt", "1 2\n2 4\n");
+    for (const char* form : {"", "--rounded"}) {
+        SCOPED_TRACE(form);
+        const ProgramRun run = runKelvaneFit(form + spaced({refused, GOOD, DOCUMENT}));
+        EXPECT_EQ(run.status, 1);
+        const std::string good = runKelvaneFit(form + spaced({GOOD})).out;
+        const std::string document = runKelvaneFit(form + spaced({DOCUMENT})).out;
+        EXPECT_EQ(run.out,
+                  "==> " + GOOD + " <==\n" + good + "\n==> " + DOCUMENT + " <==\n" + document);
+        EXPECT_EQ(runKelvaneFit(std::string(form) + " --with-filename" + spaced({GOOD})).out,
+                  "==> " + GOOD + " <==\n" + good);
+    }
 }
 
 } // namespace
