@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -19,24 +20,11 @@ std::vector<std::string> splitNames(const std::string& list) {
     return names;
 }
 
-// The names that occur in the text as whole words. A number such as 2e5 is one word too,
-// which names no variable.
 std::vector<bool> namesUsed(const std::string& text, const std::vector<std::string>& names) {
+    const std::vector<std::string> words = Equation::words(text);
     std::vector<bool> used(names.size(), false);
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (!Equation::isNameCharacter(text[i])) {
-            ++i;
-            continue;
-        }
-        std::size_t end = i;
-        while (end < text.size() && Equation::isNameCharacter(text[end]))
-            ++end;
-        const std::string word = text.substr(i, end - i);
-        for (std::size_t n = 0; n < names.size(); ++n)
-            used[n] = used[n] || names[n] == word;
-        i = end;
-    }
+    for (std::size_t n = 0; n < names.size(); ++n)
+        used[n] = std::find(words.begin(), words.end(), names[n]) != words.end();
     return used;
 }
 
@@ -158,6 +146,33 @@ std::variant<Equation, Equation::ParseFailure> Equation::parse(const std::string
 
     equation.used_ = namesUsed(text, splitNames(variables));
     return equation;
+}
+
+std::vector<std::string> Equation::words(const std::string& text) {
+    std::vector<std::string> found;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (std::isdigit(static_cast<unsigned char>(c)) || c == '.') {
+            const char* start = text.c_str() + i;
+            char* end = nullptr;
+            std::strtod(start, &end);
+            i += std::max<std::size_t>(1, static_cast<std::size_t>(end - start));
+            continue;
+        }
+        if (!isNameCharacter(c)) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && isNameCharacter(text[end]))
+            ++end;
+        std::string word = text.substr(i, end - i);
+        i = end;
+        if (std::find(found.begin(), found.end(), word) == found.end())
+            found.push_back(std::move(word));
+    }
+    return found;
 }
 
 std::optional<double> Equation::evaluate(const std::vector<double>& values) {

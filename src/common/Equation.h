@@ -36,6 +36,10 @@ public:
     // Characters the parser takes into a name: letters, digits, the underscore, and every
     // byte of a UTF-8 letter.
     static bool isNameCharacter(char c);
+    // The names of a text (variables, functions, constants) in order of first appearance,
+    // each once. Numbers are skipped the way the parser reads them, with the C library, so
+    // that the e of 1.5e3 or the x of 0x1F is no name.
+    static std::vector<std::string> words(const std::string& text);
 
     int variableCount() const { return static_cast<int>(used_.size()); }
     // Whether the text names variable i (0-based) at all: the values of the others are

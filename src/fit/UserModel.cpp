@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <optional>
 
@@ -52,35 +51,15 @@ struct Names {
     bool usesX = false;
 };
 
-// The names of the equation in order of first appearance. Numbers are skipped the way the
-// parser reads them (with the C library), so that the e of 1.5e3 or the x of 0x1F is no name.
+// The parameters of the equation in order of first appearance: its names other than x,
+// pi and the functions.
 Names scanNames(const std::string& text) {
     Names names;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (std::isdigit(static_cast<unsigned char>(c)) || c == '.') {
-            const char* start = text.c_str() + i;
-            char* end = nullptr;
-            std::strtod(start, &end);
-            i += std::max<std::size_t>(1, static_cast<std::size_t>(end - start));
-            continue;
-        }
-        if (!Equation::isNameCharacter(c)) {
-            ++i;
-            continue;
-        }
-        std::size_t end = i;
-        while (end < text.size() && Equation::isNameCharacter(text[end]))
-            ++end;
-        const std::string word = text.substr(i, end - i);
-        i = end;
+    for (std::string& word : Equation::words(text)) {
         if (word == "x")
             names.usesX = true;
-        else if (word != "pi" && !isFunctionName(word) &&
-                 std::find(names.parameters.begin(), names.parameters.end(), word) ==
-                     names.parameters.end())
-            names.parameters.push_back(word);
+        else if (word != "pi" && !isFunctionName(word))
+            names.parameters.push_back(std::move(word));
     }
     return names;
 }
