@@ -1,11 +1,12 @@
 #include "NistDataset.h"
 
+#include "NistFile.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <fstream>
 #include <regex>
-#include <sstream>
 
 namespace {
 
@@ -26,28 +27,18 @@ NistDataset loadNistDataset(const std::string& name) {
     std::ifstream file(path);
     EXPECT_TRUE(file) << "cannot open " << path;
 
-    const std::regex dataLines(R"(^\s*Data\s+\(lines (\d+) to (\d+)\))");
     const std::regex parameter(R"(^\s*B(\d)\s+(\S+)\s+(\S+)\s*$)");
     NistDataset data;
-    data.x.push_back(0);
-    data.y.push_back(0);
-    int firstDataLine = 0, lastDataLine = 0;
-    std::string line;
-    for (int number = 1; std::getline(file, line); ++number) {
+    NistObservations observations = readNistFile(file, [&](const std::string& line) {
         std::smatch match;
-        if (std::regex_search(line, match, dataLines)) {
-            firstDataLine = std::stoi(match[1]);
-            lastDataLine = std::stoi(match[2]);
-        } else if (std::regex_match(line, match, parameter)) {
+        if (std::regex_match(line, match, parameter))
             addCertifiedValue(data, match);
-        } else if (number >= firstDataLine && number <= lastDataLine) {
-            // The observations list y before x.
-            long double xi = 0, yi = 0;
-            std::istringstream(line) >> yi >> xi;
-            data.x.push_back(xi);
-            data.y.push_back(yi);
-        }
-    }
+    });
+    // 1-based, as the fits take them.
+    data.x = std::move(observations.x);
+    data.y = std::move(observations.y);
+    data.x.insert(data.x.begin(), 0);
+    data.y.insert(data.y.begin(), 0);
     EXPECT_GT(data.pointCount(), 0) << path;
     EXPECT_FALSE(data.estimate.empty()) << path;
     return data;
