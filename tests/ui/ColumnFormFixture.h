@@ -52,6 +52,24 @@ protected:
     static Script newColumn(const QString& name) { return typeName("ColNameEdit", name); }
     static Script rename(const QString& name) { return typeName("ColumnEdit", name); }
 
+    // Chooses entry `entry` of "Delete Column"'s list, then okOrCancel.
+    static Script deleteEntry(int entry) {
+        return [entry](QDialog& dialog) {
+            dialog.findChild<QComboBox*>("DeleteComboBox")->setCurrentIndex(entry);
+            return okOrCancel(dialog);
+        };
+    }
+
+    // "Define a Function" with a new column's name and its equation, then OK.
+    void defineColumn(const QString& name, const QString& equation) {
+        action("DefineFunctionAction")->trigger();
+        auto* window = form->findChild<QDialog*>("FunctionForm");
+        ASSERT_NE(window, nullptr);
+        window->findChild<QLineEdit*>("NewColNameEdit")->setText(name);
+        window->findChild<QLineEdit*>("FunctionEdit")->setText(equation);
+        press(*window, "OKButton");
+    }
+
     static Script cancel() {
         return [](QDialog& dialog) {
             press(dialog, "CancelBtn");

@@ -77,24 +77,14 @@ std::vector<DocumentChangesTest::Case> DocumentChangesTest::commandFamilies() {
              d.errorMethod = ErrorMethod::DYI;
              d.modified = true;
          }},
-        {"computed column",
-         [&] {
-             action("DefineFunctionAction")->trigger();
-             auto* window = form->findChild<QDialog*>("FunctionForm");
-             window->findChild<QLineEdit*>("NewColNameEdit")->setText("P");
-             window->findChild<QLineEdit*>("FunctionEdit")->setText("1/3");
-             press(*window, "OKButton");
-         },
+        {"computed column", [&] { defineColumn("P", "1/3"); },
          [](Document& d) {
              d.table.addColumn("P"); // every row is empty, so no cell is written
              d.modified = true;
          }},
         {"delete a column",
          [&] {
-             ui.dialogScripts = {[](QDialog& dialog) {
-                 dialog.findChild<QComboBox*>("DeleteComboBox")->setCurrentIndex(3);
-                 return okOrCancel(dialog);
-             }};
+             ui.dialogScripts = {deleteEntry(3)};
              action("DeleteColumnAction")->trigger();
          },
          [](Document& d) {

@@ -103,10 +103,7 @@ TEST_F(GridSelectionTest, StructureChangesUnderTheCurrentCellAreNoMoveOfTheUser)
     click(2, 2);
     click(5, 2, Qt::ShiftModifier);
     showFakeFit();
-    ui.dialogScripts = {[](QDialog& dialog) {
-        dialog.findChild<QComboBox*>("DeleteComboBox")->setCurrentIndex(2);
-        return okOrCancel(dialog);
-    }};
+    ui.dialogScripts = {deleteEntry(2)};
     action("DeleteColumnAction")->trigger();
     ASSERT_EQ(table().columnCount(), 3);
     EXPECT_TRUE(form->isFitShown());

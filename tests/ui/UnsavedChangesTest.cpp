@@ -65,20 +65,10 @@ TEST_F(UnsavedChangesTest, EveryChangeThatSaveWritesAsksBeforeClosing) {
         {"raise the row count", [&] { action("Rows80")->trigger(); }},
         {"delete a column",
          [&] {
-             ui.dialogScripts = {[](QDialog& dialog) {
-                 dialog.findChild<QComboBox*>("DeleteComboBox")->setCurrentIndex(3);
-                 return okOrCancel(dialog);
-             }};
+             ui.dialogScripts = {deleteEntry(3)};
              action("DeleteColumnAction")->trigger();
          }},
-        {"computed column",
-         [&] {
-             action("DefineFunctionAction")->trigger();
-             auto* window = form->findChild<QDialog*>("FunctionForm");
-             window->findChild<QLineEdit*>("NewColNameEdit")->setText("P");
-             window->findChild<QLineEdit*>("FunctionEdit")->setText("2*\"X\"");
-             press(*window, "OKButton");
-         }},
+        {"computed column", [&] { defineColumn("P", "2*\"X\""); }},
         {"show error bars", [&] { action("ShowErrorBars")->trigger(); }},
         {"Axis Options: minor grid",
          [&] { static_cast<QCheckBox*>(axisOptions("YMinorGridCheckBox"))->click(); }},
