@@ -158,7 +158,7 @@ void TImportPreviewDlg::showLayout() {
     lastRow_->setRange(1, rows);
     lastRow_->setValue(rows);
     everyRow_->setRange(1, rows);
-    everyRow_->setValue((rows + static_cast<int>(MOST_ROWS) - 1) / static_cast<int>(MOST_ROWS));
+    everyRow_->setValue(static_cast<int>(evenTake(table.rows.size(), MOST_ROWS).every));
     showRows();
 }
 
@@ -177,11 +177,8 @@ void TImportPreviewDlg::showRows() {
     const std::optional<ColumnRoles> roles =
         readable && table.layout.headerRows > 0 ? guessRoles(table.names) : std::nullopt;
     const std::size_t total = table.rows.size();
-    notice_->setText(
-        readable ? QString::fromStdString(leftOutNotice(total, taken.size(), MOST_ROWS)
-                                              .value_or("The file has " + std::to_string(total) +
-                                                        " data rows; all are imported."))
-                 : QString());
+    notice_->setText(readable ? QString::fromStdString(importNotice(total, taken.size(), MOST_ROWS))
+                              : QString());
     roles_->setText(readable ? roleText(roles, table.names) : QString());
     notice_->setVisible(readable);
     roles_->setVisible(readable);

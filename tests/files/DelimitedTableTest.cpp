@@ -222,6 +222,13 @@ TEST(RowTake, RangesStepsAndTheTablesLimit) {
               "holds at most 200: choose which rows to take.");
     EXPECT_EQ(*leftOutNotice(10, 3, 200),
               "The file has 10 data rows; 3 are imported and 7 left out.");
+    EXPECT_EQ(importNotice(10, 3, 200), *leftOutNotice(10, 3, 200));
+    EXPECT_EQ(importNotice(5, 5, 200), "The file has 5 data rows; all are imported.");
+    // A file starts evenly thinned to what the table holds.
+    EXPECT_EQ(evenTake(200, 200).every, 1u);
+    EXPECT_EQ(evenTake(201, 200).every, 2u);
+    EXPECT_EQ(evenTake(57000, 200).every, 285u);
+    EXPECT_EQ(takenRows(57000, evenTake(57000, 200), 200).size(), 200u);
 }
 
 } // namespace
