@@ -6,7 +6,8 @@
 # folders, or to KELVANE_FUZZ_CORPUS_DIR/<name> when set, so that a long run can be
 # continued; the seeds in tests/ are only read. A crash, leak or sanitizer finding fails
 # the run and leaves the input in <build>/fuzz-findings/. Further arguments go to every
-# target (e.g. -runs=N).
+# target (e.g. -runs=N). KELVANE_FUZZ_SANITIZE=undefined builds them without the address
+# sanitizer, for long runs of targets whose libraries it slows most.
 #   bash scripts/fuzz.sh [seconds] [libFuzzer options...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,6 +17,7 @@ targets=(document_fuzz formula_fuzz text_table_fuzz delimited_fuzz number_fuzz o
   user_model_fuzz)
 build=${KELVANE_FUZZ_BUILD_DIR:-build-fuzz}
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DKELVANE_BUILD_FUZZ=ON \
+  -DKELVANE_FUZZ_SANITIZE="${KELVANE_FUZZ_SANITIZE:-address,undefined}" \
   -DKELVANE_BUILD_TESTS=OFF -DKELVANE_BUILD_GUIDES=OFF > /dev/null
 cmake --build "$build" --target "${targets[@]}" --parallel "${KELVANE_BUILD_JOBS:-2}"
 findings="$build/fuzz-findings"
