@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -22,18 +23,8 @@ char systemDecimalSeparator() {
     return '.';
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    // The application object adopted the user's numeric locale for the C library; the
-    // equation parser reads numbers with the C library and needs the "C" locale.
-    std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationName(QLatin1String(APPLICATION_TITLE));
-    QApplication::setApplicationVersion(QLatin1String(APPLICATION_VERSION));
-    QApplication::setWindowIcon(programIcon());
-    // Nothing is read from the command line but the document the desktop hands over.
-    QCommandLineParser options;
+// Nothing is read from the command line but the document the desktop hands over.
+void describeOptions(QCommandLineParser& options) {
     options.setApplicationDescription(
         QStringLiteral("Fit laboratory measurements with their uncertainties."));
     options.addHelpOption();
@@ -41,6 +32,44 @@ int main(int argc, char** argv) {
     options.addPositionalArgument(QStringLiteral("FILE"),
                                   QStringLiteral("A Kelvane document to open."),
                                   QStringLiteral("[FILE]"));
+}
+
+void nameApplication() {
+    QCoreApplication::setApplicationName(QLatin1String(APPLICATION_TITLE));
+    QCoreApplication::setApplicationVersion(QLatin1String(APPLICATION_VERSION));
+}
+
+// The help and the version are answered before the window's application object exists,
+// which needs a display: they work in a terminal without one too. Any other command line
+// is left to the window.
+void answerTextOnlyOptions(int argc, char** argv) {
+    const QStringList textOnly = {QStringLiteral("-h"), QStringLiteral("--help"),
+                                  QStringLiteral("-?"), QStringLiteral("--help-all"),
+                                  QStringLiteral("-v"), QStringLiteral("--version")};
+    bool asked = false;
+    for (int i = 1; i < argc && !asked; ++i)
+        asked = textOnly.contains(QString::fromLocal8Bit(argv[i]));
+    if (!asked)
+        return;
+    QCoreApplication text(argc, argv);
+    nameApplication();
+    QCommandLineParser options;
+    describeOptions(options);
+    options.process(text); // prints and exits
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    answerTextOnlyOptions(argc, argv);
+    QApplication app(argc, argv);
+    // The application object adopted the user's numeric locale for the C library; the
+    // equation parser reads numbers with the C library and needs the "C" locale.
+    std::setlocale(LC_NUMERIC, "C");
+    nameApplication();
+    QApplication::setWindowIcon(programIcon());
+    QCommandLineParser options;
+    describeOptions(options);
     options.process(app);
     QtUiServices ui;
     try {
