@@ -21,14 +21,34 @@
 #include <QAction>
 #include <QToolButton>
 
-// In the start-up order of the program's dialogs.
-void TMainForm::createColumnDialogs() {
-    newColumnDlg_ = new TNewColumnDlg(ui_, document_.table, this);
-    // The prompt names the name field, for assistive technology too, before the first use.
-    newColumnDlg_->setPrompt(QLatin1String(NEW_COLUMN_PROMPT));
-    fitDlg_ = new TFitDlg(ui_, document_, this);
-    deleteColumnDlg_ = new TDeleteColumnDlg(ui_, document_, this);
-    columnLabelDlg_ = new TColumnLabelDlg(ui_, document_.table, this);
+// The column dialogs are made on first use: each one shows the document as it is when it
+// opens, and keeps nothing from one use to the next that it would have to keep from start.
+TNewColumnDlg& TMainForm::newColumnDlg() {
+    if (!newColumnDlg_) {
+        newColumnDlg_ = new TNewColumnDlg(ui_, document_.table, this);
+        // The prompt names the name field, for assistive technology too, before it is set
+        // for a use.
+        newColumnDlg_->setPrompt(QLatin1String(NEW_COLUMN_PROMPT));
+    }
+    return *newColumnDlg_;
+}
+
+TFitDlg& TMainForm::fitDlg() {
+    if (!fitDlg_)
+        fitDlg_ = new TFitDlg(ui_, document_, this);
+    return *fitDlg_;
+}
+
+TDeleteColumnDlg& TMainForm::deleteColumnDlg() {
+    if (!deleteColumnDlg_)
+        deleteColumnDlg_ = new TDeleteColumnDlg(ui_, document_, this);
+    return *deleteColumnDlg_;
+}
+
+TColumnLabelDlg& TMainForm::columnLabelDlg() {
+    if (!columnLabelDlg_)
+        columnLabelDlg_ = new TColumnLabelDlg(ui_, document_.table, this);
+    return *columnLabelDlg_;
 }
 
 void TMainForm::connectColumnAndFitCommands() {
@@ -67,11 +87,12 @@ void TMainForm::AddColumnActionExecute() {
 // The new-column dialog, shared with the error-method commands; false when cancelled. A
 // new column neither clears a shown fit nor changes the plot.
 bool TMainForm::addNamedColumn(const QString& prompt) {
-    newColumnDlg_->setPrompt(prompt);
-    if (ui_.runModal(*newColumnDlg_) != QDialog::Accepted)
+    TNewColumnDlg& dialog = newColumnDlg();
+    dialog.setPrompt(prompt);
+    if (ui_.runModal(dialog) != QDialog::Accepted)
         return false;
     document_.modified = true;
-    grid_->tableModel().addColumn(newColumnDlg_->columnName());
+    grid_->tableModel().addColumn(dialog.columnName());
     return true;
 }
 
@@ -81,15 +102,16 @@ void TMainForm::DeleteColumnActionExecute() {
         ui_.show(*refusal);
         return;
     }
-    if (ui_.runModal(*deleteColumnDlg_) != QDialog::Accepted)
+    TDeleteColumnDlg& dialog = deleteColumnDlg();
+    if (ui_.runModal(dialog) != QDialog::Accepted)
         return;
-    const ColumnDeletion& deletion = deleteColumnDlg_->deletion();
+    const ColumnDeletion& deletion = dialog.deletion();
     ColumnRoles& roles = document_.roles;
     if (deletion.clearsDx)
         roles.dx = -1;
     if (deletion.clearsDy)
         roles.dy = -1;
-    grid_->tableModel().deleteColumn(deleteColumnDlg_->chosenColumn());
+    grid_->tableModel().deleteColumn(dialog.chosenColumn());
 }
 
 // The grid always has a current cell, the first data cell until the user moves; a view
@@ -104,10 +126,11 @@ void TMainForm::RenameColumnClick() {
 void TMainForm::DataStringGridDblClickCell(int column, int row) {
     if (row != 0 || column < 1)
         return;
-    if (ui_.runModal(*columnLabelDlg_) != QDialog::Accepted)
+    TColumnLabelDlg& dialog = columnLabelDlg();
+    if (ui_.runModal(dialog) != QDialog::Accepted)
         return;
     document_.modified = true;
-    grid_->tableModel().renameColumn(column, columnLabelDlg_->newName());
+    grid_->tableModel().renameColumn(column, dialog.newName());
     showGraphTitles();
     chart_->replot(); // a new axis title shows at once, not with the next change of data
 }
@@ -117,14 +140,15 @@ void TMainForm::DataStringGridDblClickCell(int column, int row) {
 // Cancel keeps the roles but still removes a shown fit, which may have been asked for by a
 // fit request that found a role missing.
 void TMainForm::SelectColumnsActionExecute() {
-    if (ui_.runModal(*fitDlg_) != QDialog::Accepted) {
+    TFitDlg& dialog = fitDlg();
+    if (ui_.runModal(dialog) != QDialog::Accepted) {
         if (isFitShown())
             ClearFit();
         return;
     }
     const Cascade cascade =
-        chooseColumns(document_, {fitDlg_->chosen(TFitDlg::X), fitDlg_->chosen(TFitDlg::DX),
-                                  fitDlg_->chosen(TFitDlg::Y), fitDlg_->chosen(TFitDlg::DY)});
+        chooseColumns(document_, {dialog.chosen(TFitDlg::X), dialog.chosen(TFitDlg::DX),
+                                  dialog.chosen(TFitDlg::Y), dialog.chosen(TFitDlg::DY)});
     showGraphTitles();
     runCascade(cascade);
 }

@@ -42,7 +42,7 @@ void TMainForm::SelectErrorMethod(ErrorMethod method) {
     actions_->ShowErrorBars->setEnabled(method != ErrorMethod::ESTDY);
     document_.errorBarsShown = false;
     setStatusText(3, QStringLiteral("Error Bars: OFF"));
-    functionForm_->hide();
+    hideFunctionForm();
     ClearFit();
     document_.modified = true;
     setStatusText(1, QLatin1String(textsOf(method).statusText));

@@ -12,10 +12,23 @@
 
 #include <QAction>
 
-void TMainForm::createFunctionForm() {
-    functionForm_ = new TFunctionForm(ui_, document_.table, this);
-    connect(functionForm_, &TFunctionForm::formulaAccepted, this, &TMainForm::FunctionFormOK);
+void TMainForm::connectFunctionCommands() {
     onCommand(actions_->DefineFunctionAction, &TMainForm::XequalsExecute);
+}
+
+// Made on first use; from then on it keeps the equation typed, and its place.
+TFunctionForm& TMainForm::functionForm() {
+    if (!functionForm_) {
+        functionForm_ = new TFunctionForm(ui_, document_.table, this);
+        connect(functionForm_, &TFunctionForm::formulaAccepted, this, &TMainForm::FunctionFormOK);
+    }
+    return *functionForm_;
+}
+
+// A window never opened has nothing to hide, and is not made for it.
+void TMainForm::hideFunctionForm() {
+    if (functionForm_)
+        functionForm().hide();
 }
 
 // A cell still being edited is data the check must see. A cell with two decimal points
@@ -26,7 +39,7 @@ void TMainForm::XequalsExecute() {
         ui_.show(*refusal);
         return;
     }
-    functionForm_->showActivated();
+    functionForm().showActivated();
 }
 
 // Every row is computed before the first cell is written, so a cell that is no number
@@ -45,7 +58,7 @@ void TMainForm::FunctionFormOK(ColumnFormula& formula) {
         model.writeCells(cellWrites(results, column));
         document_.modified = true;
         ClearFit();
-        functionForm_->hide();
+        functionForm().hide();
         if (const auto warning = unevaluatedRowsWarning(results))
             ui_.show(*warning);
         RebuildPlot();

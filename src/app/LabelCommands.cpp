@@ -13,11 +13,15 @@
 
 #include <QAction>
 
-void TMainForm::createLabelDialog() {
-    chartLabelDlg_ = new TchartLabelDlg(ui_, document_, this);
-    // Typing a label is a change to save, whether or not OK follows.
-    connect(chartLabelDlg_, &TchartLabelDlg::labelEdited, this,
-            [this] { document_.modified = true; });
+// Made on first use: it opens with the document's titles each time.
+TchartLabelDlg& TMainForm::chartLabelDlg() {
+    if (!chartLabelDlg_) {
+        chartLabelDlg_ = new TchartLabelDlg(ui_, document_, this);
+        // Typing a label is a change to save, whether or not OK follows.
+        connect(chartLabelDlg_, &TchartLabelDlg::labelEdited, this,
+                [this] { document_.modified = true; });
+    }
+    return *chartLabelDlg_;
 }
 
 void TMainForm::connectLabelCommands() {
@@ -39,9 +43,10 @@ void TMainForm::connectLabelCommands() {
 
 // The axis titles are the X and Y columns' names: OK renames both columns with them.
 void TMainForm::LabelChartExecute() {
-    if (ui_.runModal(*chartLabelDlg_) != QDialog::Accepted)
+    TchartLabelDlg& dialog = chartLabelDlg();
+    if (ui_.runModal(dialog) != QDialog::Accepted)
         return;
-    applyGraphLabels(document_, chartLabelDlg_->labels());
+    applyGraphLabels(document_, dialog.labels());
     grid_->tableModel().columnNamesChanged();
     showGraphTitles();
     chart_->replot();

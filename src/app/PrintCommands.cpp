@@ -40,8 +40,11 @@ GridGeometry geometryOf(const DataStringGrid& grid) {
 
 } // namespace
 
-void TMainForm::createPrintDialog() {
-    printerDlg_ = new TPrinterDlg(ui_, this);
+// Made on first use; from then on it keeps the text typed and the copies accepted.
+TPrinterDlg& TMainForm::printerDlg() {
+    if (!printerDlg_)
+        printerDlg_ = new TPrinterDlg(ui_, this);
+    return *printerDlg_;
 }
 
 void TMainForm::connectPrintCommands() {
@@ -51,8 +54,9 @@ void TMainForm::connectPrintCommands() {
 }
 
 bool TMainForm::askCopies(const char* caption) {
-    printerDlg_->setWindowTitle(QLatin1String(caption));
-    return ui_.runModal(*printerDlg_) == QDialog::Accepted;
+    TPrinterDlg& dialog = printerDlg();
+    dialog.setWindowTitle(QLatin1String(caption));
+    return ui_.runModal(dialog) == QDialog::Accepted;
 }
 
 // The table as the grid shows it, the rows of a shown fit of a selection marked, under the
@@ -67,7 +71,7 @@ void TMainForm::FilePrintDataExecute() {
     const GridGeometry geometry = geometryOf(*grid_);
     const QString title = QString::fromStdString(document_.graphTitle);
     QPrinter& printer = ui_.printer();
-    for (int copy = 0; copy < printerDlg_->copies(); ++copy)
+    for (int copy = 0; copy < printerDlg().copies(); ++copy)
         if (!printTable(printer, document_.table, marks, geometry, title))
             throw KelvaneError(cannotPrint(printerName(printer)));
 }
@@ -81,7 +85,7 @@ void TMainForm::FilePrintChartExecute() {
         return;
     QPrinter& printer = ui_.printer();
     printer.setDocName(QLatin1String(GRAPH_JOB_NAME));
-    for (int copy = 0; copy < printerDlg_->copies(); ++copy) {
+    for (int copy = 0; copy < printerDlg().copies(); ++copy) {
         const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
         const PrintedSize size =
             printedGraphSize(chart_->width(), chart_->height(), page.width(), page.height());

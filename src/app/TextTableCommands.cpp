@@ -37,10 +37,17 @@ const char* const SAVE_BEFORE_IMPORT =
 } // namespace
 
 void TMainForm::connectTextTableCommands() {
-    importPreviewDlg_ = new TImportPreviewDlg(ui_, document_.table.decimalSeparator(), this);
     onCommand(actions_->FileASCIIExport, &TMainForm::FileASCIIExportExecute);
     onCommand(actions_->FileASCIIImport, &TMainForm::FileASCIIImportExecute);
     onCommand(actions_->FileDataImport, &TMainForm::FileDataImportExecute);
+}
+
+// Made on first use: every import starts it over with its file. The table's decimal
+// separator is the user's, the same for every document of the session.
+TImportPreviewDlg& TMainForm::importPreviewDlg() {
+    if (!importPreviewDlg_)
+        importPreviewDlg_ = new TImportPreviewDlg(ui_, document_.table.decimalSeparator(), this);
+    return *importPreviewDlg_;
 }
 
 // Only the cell texts travel; the document is not changed. A file that cannot be written
@@ -97,18 +104,19 @@ void TMainForm::FileDataImportExecute() {
     const QString path = ui_.openFileName(QLatin1String(DATA_FILE_FILTER));
     if (path.isEmpty())
         return;
+    TImportPreviewDlg& preview = importPreviewDlg();
     try {
-        importPreviewDlg_->showFile(
+        preview.showFile(
             readDelimitedFile(path.toStdString(), {}, document_.table.decimalSeparator()));
     } catch (const KelvaneError& error) {
         ui_.show({error.what(), "File Error", MessageIcon::Warning, MessageButtons::Ok});
         return;
     }
-    if (ui_.runModal(*importPreviewDlg_) != QDialog::Accepted)
+    if (ui_.runModal(preview) != QDialog::Accepted)
         return;
-    const std::vector<std::size_t> rows = importPreviewDlg_->takenRowIndexes();
-    importDelimited(importPreviewDlg_->table(), rows);
-    const std::size_t total = importPreviewDlg_->table().rows.size();
+    const std::vector<std::size_t> rows = preview.takenRowIndexes();
+    importDelimited(preview.table(), rows);
+    const std::size_t total = preview.table().rows.size();
     if (const auto notice = leftOutNotice(total, rows.size(), DataTable::ROW_COUNT_CHOICES.back()))
         ui_.show({*notice, "Import", MessageIcon::Information, MessageButtons::Ok});
 }

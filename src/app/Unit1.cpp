@@ -193,15 +193,12 @@ void TMainForm::createStatusBar(const ScreenScale& scale) {
     }
 }
 
-// The dialogs are created once, after the main window, and hidden between uses.
+// The dialogs are created once, after the main window, and hidden between uses. Those the
+// window consults while they are closed are made here; the others on first use, through
+// their accessors, which keeps them out of the start-up.
 void TMainForm::createDialogs() {
     aboutBox_ = new TAboutBox(ui_, this);
-    createLabelDialog();
-    createFunctionForm();
-    createColumnDialogs();
-    createUserModelDialog();
     createGraphWindows();
-    createPrintDialog();
 }
 
 void TMainForm::onCommand(QAction* action, void (TMainForm::*handler)()) {
@@ -224,6 +221,7 @@ void TMainForm::connectCommands() {
     connectFileCommands();
     connectExportCommands();
     connectPrintCommands();
+    connectFunctionCommands();
 
     // A checkable item marks itself when clicked. The check marks follow the document
     // instead, so they are shown anew after every click, whether or not a command ran.

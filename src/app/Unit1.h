@@ -202,6 +202,7 @@ private:
 
     // Plain-text tables (TextTableCommands.cpp).
     void connectTextTableCommands();
+    TImportPreviewDlg& importPreviewDlg();
     void FileASCIIExportExecute();
     void FileASCIIImportExecute();
     void FileDataImportExecute();
@@ -214,7 +215,7 @@ private:
 private:
     void connectExportCommands();
     void exportGraph(GraphFileType type);
-    void createPrintDialog();
+    TPrinterDlg& printerDlg();
     void connectPrintCommands();
     // Shows the copies dialog under the caption; true when it closed with OK.
     bool askCopies(const char* caption);
@@ -232,7 +233,10 @@ public:
     void SelectErrorMethod(ErrorMethod method);
 
 private:
-    void createColumnDialogs();
+    TNewColumnDlg& newColumnDlg();
+    TFitDlg& fitDlg();
+    TDeleteColumnDlg& deleteColumnDlg();
+    TColumnLabelDlg& columnLabelDlg();
     void connectColumnAndFitCommands();
     void AddColumnActionExecute();
     void DeleteColumnActionExecute();
@@ -247,7 +251,7 @@ private:
     void markErrorMethod(ErrorMethod method);
 
     // --- Graph labels and point style (LabelCommands.cpp)
-    void createLabelDialog();
+    TchartLabelDlg& chartLabelDlg();
     void connectLabelCommands();
     void LabelChartExecute();
     void PointStyleActionExecute(int tag);
@@ -307,7 +311,9 @@ private:
 
     // --- Computed columns (FunctionCommands.cpp)
 private:
-    void createFunctionForm();
+    void connectFunctionCommands();
+    TFunctionForm& functionForm();
+    void hideFunctionForm();
     void XequalsExecute();
     void FunctionFormOK(ColumnFormula& formula);
 
@@ -316,7 +322,7 @@ private:
 
     // --- The user's own law (UserModelCommands.cpp)
 private:
-    void createUserModelDialog();
+    TUserModelDlg& userModelDlg();
     void UserDefinedFitExecute();
     void previewUserModel(const UserModelSettings& model);
     void endPreview();

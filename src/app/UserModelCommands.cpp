@@ -15,20 +15,26 @@
 
 #include <variant>
 
-void TMainForm::createUserModelDialog() {
-    userModelDlg_ = new TUserModelDlg(ui_, this);
-    userModelDlg_->setPreview([this](const UserModelSettings& model) { previewUserModel(model); });
+// Made on first use: every opening shows the document's law.
+TUserModelDlg& TMainForm::userModelDlg() {
+    if (!userModelDlg_) {
+        userModelDlg_ = new TUserModelDlg(ui_, this);
+        userModelDlg_->setPreview(
+            [this](const UserModelSettings& model) { previewUserModel(model); });
+    }
+    return *userModelDlg_;
 }
 
 // OK keeps the law in the document and chooses it as any function is chosen; Cancel leaves
 // everything as it was (the check marks follow the document after every click).
 void TMainForm::UserDefinedFitExecute() {
-    userModelDlg_->setUserModel(document_.userModel);
-    const bool accepted = ui_.runModal(*userModelDlg_) == QDialog::Accepted;
+    TUserModelDlg& dialog = userModelDlg();
+    dialog.setUserModel(document_.userModel);
+    const bool accepted = ui_.runModal(dialog) == QDialog::Accepted;
     endPreview();
     if (!accepted)
         return;
-    document_.userModel = userModelDlg_->userModel();
+    document_.userModel = dialog.userModel();
     SelectFitType(FitType::USERMODEL);
 }
 

@@ -5,6 +5,7 @@
 #include "table/DataStringGrid.h"
 #include "table/DataTableModel.h"
 
+#include <QDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <QSet>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -183,4 +185,26 @@ TEST_F(MainFormTest, GrabbedWindowShowsItsParts) {
     // The graph area is white around its axes.
     const QRect graph(form->chart().mapTo(form.get(), QPoint(0, 0)), form->chart().size());
     EXPECT_EQ(image.pixel(graph.center().x(), graph.top() + 3), qRgb(255, 255, 255));
+}
+
+// Only the windows consulted while closed are made at start; the others are made by their
+// first use and then kept, so what a user typed in one stays for the next use.
+TEST_F(MainFormTest, DialogsNotConsultedWhileClosedAreMadeOnFirstUse) {
+    QStringList atStart;
+    for (const QDialog* dialog : form->findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+        atStart << dialog->objectName();
+    atStart.sort();
+    EXPECT_EQ(atStart.join(QLatin1Char(' ')), QStringLiteral("AboutBox ChartOptionsForm"));
+
+    std::vector<const QDialog*> opened;
+    const auto remember = [&opened](QDialog& dialog) {
+        opened.push_back(&dialog);
+        return int(QDialog::Rejected);
+    };
+    ui.dialogScripts = {remember, remember};
+    for (int use = 0; use < 2; ++use)
+        action("LabelChart")->trigger();
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0], opened[1]) << "the second use gets the dialog of the first";
+    EXPECT_EQ(form->findChild<QDialog*>(QStringLiteral("chartLabelDlg")), opened[0]);
 }
