@@ -19,7 +19,8 @@ build() {
   cmake --build "$folder" --parallel 2
 }
 
-build "$build"
+# The benchmarks too, each run once as a test: a change that breaks one shows here.
+build "$build" -DKELVANE_BUILD_BENCH=ON
 # The fuzz targets, briefly, over their corpora: a change that lets a damaged file, an odd
 # equation or a strange clipboard crash the program fails here. Only their figures are
 # shown, or the end of the run that found something.
