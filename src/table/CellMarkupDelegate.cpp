@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QTextDocument>
+#include <QTextLine>
 
 QString cellRichText(const std::string& text) {
     return QStringLiteral("<div style=\"white-space:pre\">%1</div>")
@@ -15,12 +16,13 @@ QString cellRichText(const std::string& text) {
 void CellMarkupDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
     const std::string text = index.data(Qt::DisplayRole).toString().toStdString();
-    if (!needsRichText(text)) {
-        QStyledItemDelegate::paint(painter, option, index);
-        return;
-    }
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
+    if (!needsRichText(text)) {
+        if (!paintLaidOutText(painter, opt))
+            QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
     opt.text.clear();
     const QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
@@ -44,4 +46,53 @@ void CellMarkupDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->translate(area.left(), top);
     document.documentLayout()->draw(painter, context);
     painter->restore();
+}
+
+// The steps of Qt's CE_ItemViewItem for a text: the background, the selection and the
+// frame of the cell first, then the text in the text colour of the cell's state, at the
+// left of the text area less the focus frame's margin and at its bottom. A text cut short,
+// the current cell (its focus frame is drawn over the text) and an open editor's cell are
+// left to Qt.
+bool CellMarkupDelegate::paintLaidOutText(QPainter* painter,
+                                          const QStyleOptionViewItem& option) const {
+    if (option.text.isEmpty() || option.direction != Qt::LeftToRight ||
+        option.displayAlignment != LaidOutCellTexts::ALIGNMENT ||
+        (option.features & QStyleOptionViewItem::WrapText) ||
+        (option.state & (QStyle::State_HasFocus | QStyle::State_Editing)))
+        return false;
+    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+    const QRect textArea =
+        style->subElementRect(QStyle::SE_ItemViewItemText, &option, option.widget)
+            .adjusted(margin, 0, -margin, 0);
+    const QTextLayout& layout = texts_.layout(option.text, option.font, textArea.width());
+    if (layout.lineCount() != 1 || layout.lineAt(0).naturalTextWidth() > textArea.width())
+        return false;
+    const QRect placed = QStyle::alignedRect(Qt::LayoutDirectionAuto, option.displayAlignment,
+                                             layout.boundingRect().size().toSize(), textArea);
+    if (placed.top() < textArea.top())
+        return false;
+
+    // A cell neither selected nor pointed at, without a background or an icon of its own,
+    // has nothing under its text.
+    const bool bare = !(option.state & (QStyle::State_Selected | QStyle::State_MouseOver)) &&
+                      option.backgroundBrush.style() == Qt::NoBrush &&
+                      !(option.features & (QStyleOptionViewItem::HasCheckIndicator |
+                                           QStyleOptionViewItem::HasDecoration));
+    if (!bare) {
+        QStyleOptionViewItem background = option;
+        background.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, option.widget);
+    }
+    QPalette::ColorGroup group =
+        option.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    if (group == QPalette::Normal && !(option.state & QStyle::State_Active))
+        group = QPalette::Inactive;
+    painter->save();
+    painter->setClipRect(option.rect, Qt::IntersectClip);
+    painter->setPen(option.palette.color(
+        group, option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    layout.draw(painter, QPointF(textArea.x(), placed.top()));
+    painter->restore();
+    return true;
 }

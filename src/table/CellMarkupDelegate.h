@@ -1,5 +1,7 @@
 #pragma once
 
+#include "table/LaidOutCellTexts.h"
+
 #include <QStyledItemDelegate>
 
 #include <string>
@@ -18,4 +20,11 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+
+private:
+    // A plain one-line text that fits its cell, drawn as Qt's style draws it but from a
+    // layout made once; false where Qt's own drawing is needed.
+    bool paintLaidOutText(QPainter* painter, const QStyleOptionViewItem& option) const;
+
+    mutable LaidOutCellTexts texts_;
 };

@@ -4,9 +4,14 @@
 #include "table/DataTableModel.h"
 
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <QToolButton>
+
+#include <string>
+#include <vector>
 
 class DataStringGridTest : public MainFormTest {
 protected:
@@ -112,4 +117,47 @@ TEST_F(DataStringGridTest, EnterMovesToTheCellBelowUntilTheLastDataRow) {
 
     typeIntoCell(29, 1, "30");
     EXPECT_EQ(grid().currentIndex(), model().index(29, 1)) << "the summary block is no cell";
+}
+
+// The cells whose text is laid out once must look exactly as Qt's own item drawing makes
+// them: selected and not, the current cell with the keyboard focus and without, a text cut
+// short in a narrow column, a column widened, another font.
+TEST_F(DataStringGridTest, CellsLookExactlyAsQtDrawsThem) {
+    changeDocument([](Document& d) {
+        for (int row = 1; row <= 30; ++row) {
+            d.table.setCellText(1, row, std::to_string(row * 0.37));
+            d.table.setCellText(2, row, row % 7 ? std::to_string(row * 1234.5) : "-1.25e-12");
+        }
+        d.table.setCellText(1, 4, "12345678901234567890"); // wider than its column
+    });
+    grid().selectionModel()->select(QItemSelection(model().index(2, 0), model().index(5, 1)),
+                                    QItemSelectionModel::Select);
+    grid().setCurrentIndex(model().index(3, 1));
+    const auto looks = [this] {
+        std::vector<QImage> seen{grid().grab().toImage()};
+        grid().setColumnWidth(1, 140);
+        seen.push_back(grid().grab().toImage());
+        grid().setColumnWidth(1, 83);
+        const QFont font = grid().font();
+        QFont larger = font;
+        larger.setPointSize(font.pointSize() + 3);
+        grid().setFont(larger);
+        seen.push_back(grid().grab().toImage());
+        grid().setFont(font);
+        return seen;
+    };
+    for (const bool focused : {false, true}) {
+        if (focused) {
+            grid().setFocus();
+            QCoreApplication::processEvents();
+        }
+        const auto laidOnce = looks();
+        QAbstractItemDelegate* ours = grid().itemDelegate();
+        QStyledItemDelegate qts;
+        grid().setItemDelegate(&qts);
+        const auto byQt = looks();
+        grid().setItemDelegate(ours);
+        for (std::size_t i = 0; i < byQt.size(); ++i)
+            EXPECT_TRUE(laidOnce[i] == byQt[i]) << "focused " << focused << ", look " << i;
+    }
 }
