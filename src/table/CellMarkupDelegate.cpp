@@ -13,18 +13,26 @@ QString cellRichText(const std::string& text) {
         .arg(QString::fromStdString(cellMarkupToHtml(text)));
 }
 
+namespace {
+
+const QStyle* styleOf(const QStyleOptionViewItem& option) {
+    return option.widget ? option.widget->style() : QApplication::style();
+}
+
+} // namespace
+
 void CellMarkupDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
-    const std::string text = index.data(Qt::DisplayRole).toString().toStdString();
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
+    const std::string text = opt.text.toStdString();
     if (!needsRichText(text)) {
         if (!paintLaidOutText(painter, opt))
             QStyledItemDelegate::paint(painter, option, index);
         return;
     }
     opt.text.clear();
-    const QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+    const QStyle* style = styleOf(opt);
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
 
     QTextDocument document;
@@ -60,7 +68,7 @@ bool CellMarkupDelegate::paintLaidOutText(QPainter* painter,
         (option.features & QStyleOptionViewItem::WrapText) ||
         (option.state & (QStyle::State_HasFocus | QStyle::State_Editing)))
         return false;
-    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const QStyle* style = styleOf(option);
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
     const QRect textArea =
         style->subElementRect(QStyle::SE_ItemViewItemText, &option, option.widget)
